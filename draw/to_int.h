@@ -1,0 +1,14 @@
+#pragma once
+#include <climits>
+#include <cmath>
+
+// The one double-to-int conversion of the program: truncates toward zero
+// (12.9 -> 12, -0.7 -> 0, -12.9 -> -12). Values beyond the int range give the
+// nearest bound and NaN gives 0, so unbounded heating or a far-off shape never
+// turns into undefined behaviour.
+inline int Truncate_To_Int(double value) {
+  if (std::isnan(value)) return 0;
+  if (value >= 2147483648.0) return INT_MAX;
+  if (value <= -2147483649.0) return INT_MIN;
+  return static_cast<int>(value);
+}

@@ -1,0 +1,60 @@
+#pragma once
+#include <cstdint>
+
+#include "../draw/draw_parameter.h"
+#include "convert.h"
+#include "random_source.h"
+#include "trace.h"
+
+// The Brownian-motion model. Its picture lives in the inherited display list:
+// ellipse i (1..N) is small particle i, ellipse N+1 the target, rectangle 1
+// the box, label 1 the temperature and label 2 the mass ratio; line segments
+// are the target's recorded path.
+class Draw_Controler : public Draw_Parameter, public Convert_CharToDouble {
+ public:
+  static constexpr int max_particles = 200;
+  static constexpr int velocity_capacity = max_particles + 2;
+  static constexpr int trace_capacity = 390;
+
+  int run_state = 0;
+  int run_ready = 1;
+  int run_busy = 0;
+  int run_done = 0;
+  double box_width = 400.0;
+  double box_height = 400.0;
+  int particle_count = 200;
+  double mass_ratio = 20.0;
+  double vel_x[velocity_capacity] = {};
+  double vel_y[velocity_capacity] = {};
+  double temperature = 20.0;
+  // One-byte switches: each counts as set only when it holds exactly 1.
+  std::uint8_t target_on = 1;
+  std::uint8_t trace_on = 0;
+  Trace* trace_x = nullptr;
+  Trace* trace_y = nullptr;
+  std::uint8_t periodic = 0;
+  std::uint8_t popup_open = 0;
+
+  // The generator behind every random placement and velocity; seeded once,
+  // with the current time, by the constructor. Tests reseed it.
+  Random_Source random;
+
+  Draw_Controler();
+  ~Draw_Controler();
+  Draw_Controler(const Draw_Controler&) = delete;
+  Draw_Controler& operator=(const Draw_Controler&) = delete;
+
+  void Initialize();
+  void Heat_Up();
+  void Cool_Down();
+  void Reset_Velocities();
+  void Move();
+  // One animation tick: lays the model out in phase 0, takes a step in phase 1.
+  void Advance() override;
+
+ private:
+  int Small_Count() const;
+  void Scale_Velocities(double factor);
+  void Write_Temperature_Label();
+  void Rebuild_Path();
+};
