@@ -38,6 +38,7 @@ bool Main_Window_Logic::Inert() const { return model.popup_open == 1; }
 
 bool Main_Window_Logic::On_Create() {
   if (Inert()) return false;
+  destroyed = false;
   model.origin_x = origin_x;
   model.origin_y = origin_y_normal;
   model.scale_x = scale_normal;

@@ -422,6 +422,15 @@ TEST_F(Main_Window, DestroyDeletesTheRegionThenPostsQuit) {
   EXPECT_EQ(fake.calls, expected);
 }
 
+TEST_F(Main_Window, AWindowCreatedAfterTheLastOneWasDestroyedInvalidatesAgain) {
+  logic.On_Destroy();
+  model->phase = 0;
+  logic.On_Create();
+  fake.calls.clear();
+  logic.On_Command(command::boundary);
+  EXPECT_EQ(fake.calls.back(), "invalidate");
+}
+
 // --- Unknown ids and invalidation -----------------------------------------------
 
 TEST_F(Main_Window, UnknownIdsChangeNothingButStillInvalidate) {
