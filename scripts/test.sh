@@ -20,3 +20,8 @@ ctest --preset sanitize
 echo "== Windows build"
 cmake --preset windows >/dev/null
 cmake --build --preset windows
+
+echo "== Windows tests under Wine"
+# On a virtual display, with the build's own Wine prefix and one wineserver
+# for the whole run.
+xvfb-run -a scripts/wine-env.sh build/windows ctest --preset windows
