@@ -37,11 +37,15 @@ tumblen_locate() {
 # Colour counts in the box and the label row of a screenshot.
 tumblen_count() { python3 "$tumblen_drive_scripts/screen.py" count "$1" "$TUMBLEN_ORIGIN_X" "$TUMBLEN_ORIGIN_Y"; }
 
-# Clicks at client coordinates of the main window.
-tumblen_click_at() {
-  xdotool mousemove --sync $((TUMBLEN_ORIGIN_X + $1)) $((TUMBLEN_ORIGIN_Y + $2)) click 1
-  sleep 0.3
+# Clicks at screen coordinates. (No --sync: it waits for a motion event that
+# never comes when the pointer is already there.)
+tumblen_click_screen() {
+  xdotool mousemove "$1" "$2" sleep 0.05 click 1
+  sleep "${TUMBLEN_CLICK_PAUSE:-0.3}"
 }
+
+# Clicks at client coordinates of the main window.
+tumblen_click_at() { tumblen_click_screen $((TUMBLEN_ORIGIN_X + $1)) $((TUMBLEN_ORIGIN_Y + $2)); }
 
 # Clicks a button of the left-hand column by name.
 tumblen_click() {

@@ -73,7 +73,7 @@ tumblen_click_at 18 -10
 tumblen_click_at 40 11
 sleep 1
 check "設定 menu unavailable while tracking" [ -z "$(tumblen_wait_window 1 "Mass Setting" || true)" ]
-xdotool mousemove --sync $((TUMBLEN_ORIGIN_X + 400)) $((TUMBLEN_ORIGIN_Y + 500)) click 1
+tumblen_click_at 400 500
 
 # Tracking off: 設定 > 質量比変更 opens the Mass Setting window; its 設定
 # button applies the value and hides it again, and the animation goes on.
@@ -84,7 +84,7 @@ mass="$(tumblen_wait_window 5 "Mass Setting" || true)"
 check "質量比変更 opens the Mass Setting window" [ -n "$mass" ]
 if [ -n "$mass" ]; then
   read -r mx my _ _ <<<"$(tumblen_geometry "$mass")"
-  xdotool mousemove --sync $((mx + 245)) $((my + 35)) click 1
+  tumblen_click_screen $((mx + 245)) $((my + 35))
   # Hiding waits for the window to be withdrawn, which takes a moment
   # without a window manager.
   for _ in $(seq 1 50); do

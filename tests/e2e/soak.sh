@@ -23,6 +23,8 @@ fi
 
 source "$scripts/wine-env.sh" "$build"
 source "$scripts/drive.sh"
+# Clicks come as fast as a hurried person's.
+TUMBLEN_CLICK_PAUSE=0.05
 work="$(mktemp -d)"
 pid=""
 trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
@@ -48,7 +50,7 @@ while [ "$SECONDS" -lt "$end" ]; do
   elif [ "$r" -lt 88 ]; then
     # 設定 > 初期化 > one of its four entries (does nothing while tracking).
     tumblen_click_at 18 -10
-    xdotool mousemove --sync $((TUMBLEN_ORIGIN_X + 40)) $((TUMBLEN_ORIGIN_Y + 28))
+    xdotool mousemove $((TUMBLEN_ORIGIN_X + 40)) $((TUMBLEN_ORIGIN_Y + 28))
     sleep 0.5
     tumblen_click_at 140 $((28 + 17 * (RANDOM % 4)))
   else
@@ -60,7 +62,7 @@ while [ "$SECONDS" -lt "$end" ]; do
     if [ -n "$mass" ]; then
       tumblen_click "${buttons[RANDOM % ${#buttons[@]}]}"
       read -r mx my _ _ <<<"$(tumblen_geometry "$mass")"
-      xdotool mousemove --sync $((mx + 245)) $((my + 35)) click 1
+      tumblen_click_screen $((mx + 245)) $((my + 35))
       sleep 0.3
     fi
   fi
@@ -69,6 +71,7 @@ done
 echo "$actions random actions in $seconds s"
 
 # Still answering? Get to a known state: stopped, then started.
+TUMBLEN_CLICK_PAUSE=0.3
 tumblen_click stop
 tumblen_click start
 sleep 1
