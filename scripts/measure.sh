@@ -56,25 +56,35 @@ for _ in $(seq 1 240); do
 done
 echo "Path samples: $samples"
 
-server_pid="$(pgrep -u "$(id -u)" -x wineserver | head -n 1 || true)"
-xvfb_pid="$(pgrep -u "$(id -u)" -x Xvfb | tail -n 1 || true)"
+# This prefix's wineserver works in /tmp/.wine-UID/server-DEV-INODE of the
+# prefix; this display's X server was started with its number.
+server_dir="server-$(stat -c '%D' "$WINEPREFIX" | sed 's/^0*//')-$(printf '%x' "$(stat -c '%i' "$WINEPREFIX")")"
+server_pid=""
+for p in $(pgrep -u "$(id -u)" wineserver || true); do
+  case "$(readlink "/proc/$p/cwd" 2>/dev/null)" in */"$server_dir") server_pid="$p" ;; esac
+done
+xvfb_pid="$(pgrep -u "$(id -u)" -f "^Xvfb ${DISPLAY} " | head -n 1 || true)"
 hz="$(getconf CLK_TCK)"
-server_before="$( [ -n "$server_pid" ] && cpu_ticks "$server_pid" || echo 0)"
-xvfb_before="$( [ -n "$xvfb_pid" ] && cpu_ticks "$xvfb_pid" || echo 0)"
+ticks_of() { [ -n "$1" ] && cpu_ticks "$1" || echo 0; }
+exe_before="$(ticks_of "$pid")"
+server_before="$(ticks_of "$server_pid")"
+xvfb_before="$(ticks_of "$xvfb_pid")"
 from_us=$(($(date +%s%N) / 1000))
 sleep "$seconds"
 to_us=$(($(date +%s%N) / 1000))
-server_after="$( [ -n "$server_pid" ] && cpu_ticks "$server_pid" || echo 0)"
-xvfb_after="$( [ -n "$xvfb_pid" ] && cpu_ticks "$xvfb_pid" || echo 0)"
+exe_after="$(ticks_of "$pid")"
+server_after="$(ticks_of "$server_pid")"
+xvfb_after="$(ticks_of "$xvfb_pid")"
+echo "wineserver pid: ${server_pid:-not found}, X server pid: ${xvfb_pid:-not found}"
 
 tumblen_click exit
 wait "$pid" || true
 pid=""
 
 python3 - "$log" "$launched_us" "$from_us" "$to_us" "$hz" \
-  "$((server_after - server_before))" "$((xvfb_after - xvfb_before))" <<'PY'
+  "$((server_after - server_before))" "$((xvfb_after - xvfb_before))" "$((exe_after - exe_before))" <<'PY'
 import sys
-log, launched, t0, t1, hz, server, xvfb = sys.argv[1], *map(int, sys.argv[2:])
+log, launched, t0, t1, hz, server, xvfb, exe = sys.argv[1], *map(int, sys.argv[2:])
 start = None
 paints, ticks = [], []
 for line in open(log):
@@ -94,7 +104,8 @@ def pct(p):
 span = (t1 - t0) / 1e6
 paint_ms = sorted(d / 1000 for w, d in paints if t0 <= w <= t1)
 print("Measured over %.1f s of animation, %d ticks, path samples %d" % (wall, len(window), window[-1][2]))
-print("CPU of tumblen.exe:     %.2f %% of one core" % (100 * cpu / wall))
+print("CPU of tumblen.exe:     %.2f %% of one core (its own count; %.2f %% by /proc)"
+      % (100 * cpu / wall, 100 * exe / hz / span))
 print("CPU of wineserver:      %.2f %% of one core" % (100 * server / hz / span))
 print("CPU of the X server:    %.2f %% of one core" % (100 * xvfb / hz / span))
 print("Tick interval:          median %.1f ms, 95th percentile %.1f ms, max %.1f ms, min %.1f ms"
