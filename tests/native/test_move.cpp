@@ -50,108 +50,69 @@ void Target_Off(Draw_Controler& model) {
 // "温度 N ℃" as code page 932 bytes.
 std::string Temperature_Label(const std::string& number) { return "\x89\xb7\x93x " + number + " \x81\x8e"; }
 
-TEST(ReflectingWalls, HighWallTurnsBackOnlyBeyondTheLimit) {
+// One particle moving along one axis for one step, target off unless the
+// moving particle is the target itself.
+struct Wall_Case {
+  const char* what;
+  bool target;
+  std::uint8_t periodic;
+  double from;
+  double velocity;
+  double to;
+  double velocity_after;
+};
+
+const Wall_Case wall_cases[] = {
+    {"reflect: on the high limit stays", false, 0, 393, 2, 395, 2},
+    {"reflect: beyond the high limit turns back", false, 0, 395, 2, 393, -2},
+    {"reflect: far beyond moves back by the same", false, 0, 394, 2, 392, -2},
+    {"reflect: reaching zero stays", false, 0, 1, -1, 0, -1},
+    {"reflect: below zero turns back", false, 0, 0, -1, 1, 1},
+    {"periodic 2 counts as reflecting", false, 2, 394, 3, 391, -3},
+    {"wrap: high side to 0, then the move", false, 1, 394, 3, 3, 3},
+    {"wrap: low side to the far wall, then the move", false, 1, 1, -3, 392, -3},
+    {"target: 40 limit reached", true, 0, 359, 1, 360, 1},
+    {"target: beyond the 40 limit", true, 0, 360, 1, 359, -1},
+    {"target: reflects in periodic mode too", true, 1, 360, 1, 359, -1},
+    {"target: low wall in periodic mode", true, 1, 1, -2, 3, 2},
+};
+
+TEST(Walls, OneStepAlongEachAxis) {
+  for (const Wall_Case& c : wall_cases) {
+    for (int axis = 0; axis < 2; ++axis) {
+      SCOPED_TRACE(::testing::Message() << c.what << (axis == 0 ? " (x)" : " (y)"));
+      auto model = Hand_Model(1);
+      model->periodic = c.periodic;
+      const int i = c.target ? 2 : 1;
+      if (!c.target) Target_Off(*model);
+      const double size = c.target ? 40.0 : 5.0;
+      const double other = 100.0;
+      if (axis == 0) {
+        Place(*model, i, c.from, other, c.velocity, 0.0);
+      } else {
+        Place(*model, i, other, c.from, 0.0, c.velocity);
+      }
+      model->Move();
+      const double* low = axis == 0 ? model->ellipse_left : model->ellipse_top;
+      const double* high = axis == 0 ? model->ellipse_right : model->ellipse_bottom;
+      const double* v = axis == 0 ? model->vel_x : model->vel_y;
+      const double* other_low = axis == 0 ? model->ellipse_top : model->ellipse_left;
+      EXPECT_EQ(low[i], c.to);
+      EXPECT_EQ(high[i], c.to + size);  // wrapped edges stay 5 apart
+      EXPECT_EQ(v[i], c.velocity_after);
+      EXPECT_EQ(other_low[i], other);
+    }
+  }
+}
+
+TEST(Walls, TwoStepsAgainstTheHighWall) {
   auto model = Hand_Model(1);
   Target_Off(*model);
   Place(*model, 1, 393.0, 100.0, 2.0, 0.0);
   model->Move();
-  EXPECT_EQ(model->ellipse_left[1], 395.0);
-  EXPECT_EQ(model->ellipse_right[1], 400.0);
-  EXPECT_EQ(model->vel_x[1], 2.0);
   model->Move();
   EXPECT_EQ(model->ellipse_left[1], 393.0);
-  EXPECT_EQ(model->ellipse_right[1], 398.0);
   EXPECT_EQ(model->vel_x[1], -2.0);
-  EXPECT_EQ(model->ellipse_top[1], 100.0);
-}
-
-TEST(ReflectingWalls, LowWallTurnsBackOnlyBelowZero) {
-  auto model = Hand_Model(1);
-  Target_Off(*model);
-  Place(*model, 1, 1.0, 1.0, -1.0, -1.0);
-  model->Move();
-  EXPECT_EQ(model->ellipse_left[1], 0.0);
-  EXPECT_EQ(model->ellipse_top[1], 0.0);
-  EXPECT_EQ(model->vel_x[1], -1.0);
-  EXPECT_EQ(model->vel_y[1], -1.0);
-  model->Move();
-  EXPECT_EQ(model->ellipse_left[1], 1.0);
-  EXPECT_EQ(model->ellipse_bottom[1], 6.0);
-  EXPECT_EQ(model->vel_x[1], 1.0);
-  EXPECT_EQ(model->vel_y[1], 1.0);
-}
-
-TEST(ReflectingWalls, ParticleBeyondTheWallMovesBackInstead) {
-  auto model = Hand_Model(1);
-  Target_Off(*model);
-  Place(*model, 1, 100.0, 394.0, 0.0, 2.0);
-  model->Move();
-  EXPECT_EQ(model->ellipse_top[1], 392.0);
-  EXPECT_EQ(model->vel_y[1], -2.0);
-}
-
-TEST(ReflectingWalls, PeriodicValueOtherThanOneReflects) {
-  auto model = Hand_Model(1);
-  Target_Off(*model);
-  model->periodic = 2;
-  Place(*model, 1, 394.0, 100.0, 3.0, 0.0);
-  model->Move();
-  EXPECT_EQ(model->ellipse_left[1], 391.0);
-  EXPECT_EQ(model->vel_x[1], -3.0);
-}
-
-TEST(TargetWalls, UseTheTargetSizeInBothModes) {
-  for (std::uint8_t periodic : {0, 1}) {
-    SCOPED_TRACE(static_cast<int>(periodic));
-    auto model = Hand_Model(1);
-    model->periodic = periodic;
-    Place(*model, 2, 359.0, 100.0, 1.0, 0.0);
-    model->Move();
-    EXPECT_EQ(model->ellipse_left[2], 360.0);
-    EXPECT_EQ(model->ellipse_right[2], 400.0);
-    EXPECT_EQ(model->vel_x[2], 1.0);
-    model->Move();
-    EXPECT_EQ(model->ellipse_left[2], 359.0);
-    EXPECT_EQ(model->vel_x[2], -1.0);
-
-    Place(*model, 2, 100.0, 1.0, 0.0, -2.0);
-    model->Move();
-    EXPECT_EQ(model->ellipse_top[2], 3.0);  // reflected, never wrapped
-    EXPECT_EQ(model->vel_y[2], 2.0);
-  }
-}
-
-TEST(PeriodicWalls, WrapToTheOppositeWallAndStillMove) {
-  auto model = Hand_Model(2);
-  Target_Off(*model);
-  model->periodic = 1;
-  Place(*model, 1, 394.0, 100.0, 3.0, 2.0);
-  Place(*model, 2, 1.0, 50.0, -3.0, 0.0);
-  model->ellipse_right[1] = 399.0;
-  model->Move();
-  EXPECT_EQ(model->ellipse_left[1], 3.0);
-  EXPECT_EQ(model->ellipse_right[1], 8.0);
-  EXPECT_EQ(model->vel_x[1], 3.0);
-  EXPECT_EQ(model->ellipse_top[1], 102.0);
-  EXPECT_EQ(model->ellipse_bottom[1], 107.0);
-  EXPECT_EQ(model->ellipse_left[2], 392.0);
-  EXPECT_EQ(model->ellipse_right[2], 397.0);
-  EXPECT_EQ(model->vel_x[2], -3.0);
-  EXPECT_EQ(model->ellipse_top[2], 50.0);
-}
-
-TEST(PeriodicWalls, WrapAlongYAsWell) {
-  auto model = Hand_Model(2);
-  Target_Off(*model);
-  model->periodic = 1;
-  Place(*model, 1, 100.0, 394.0, 0.0, 3.0);
-  Place(*model, 2, 50.0, 2.0, 0.0, -4.0);
-  model->Move();
-  EXPECT_EQ(model->ellipse_top[1], 3.0);
-  EXPECT_EQ(model->ellipse_bottom[1], 8.0);
-  EXPECT_EQ(model->ellipse_top[2], 391.0);
-  EXPECT_EQ(model->ellipse_bottom[2], 396.0);
-  EXPECT_EQ(model->vel_y[2], -4.0);
 }
 
 // The target stands at 180..220 on both axes; a particle at rest next to its
