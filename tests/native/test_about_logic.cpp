@@ -4,34 +4,26 @@
 
 namespace {
 
-constexpr unsigned wm_close = 0x0010;
-constexpr unsigned wm_command = 0x0111;
-
-TEST(About_Logic, CloseBoxAndOkEndTheDialogWithOne) {
-  for (const about::Decision d : {about::Decide(wm_close, 0), about::Decide(wm_close, 2), about::Decide(wm_command, 1)}) {
-    EXPECT_TRUE(d.handled);
-    EXPECT_TRUE(d.end_dialog);
-    EXPECT_EQ(d.result, 1);
-  }
-}
-
-TEST(About_Logic, OtherCommandsAreHandledAndDoNothing) {
-  // IDCANCEL (2) is what the dialog manager sends for Escape.
-  for (unsigned id : {0u, 2u, 3u, 11u, 40005u, 0xFFFFu}) {
-    SCOPED_TRACE(id);
-    const about::Decision d = about::Decide(wm_command, id);
-    EXPECT_TRUE(d.handled);
-    EXPECT_FALSE(d.end_dialog);
-  }
-}
-
-TEST(About_Logic, EverythingElseIsLeftToTheDialogManager) {
-  // WM_INITDIALOG, WM_PAINT, WM_DESTROY, WM_SYSCOMMAND, WM_KEYDOWN, WM_NULL
-  for (unsigned message : {0x0110u, 0x000Fu, 0x0002u, 0x0112u, 0x0100u, 0x0000u}) {
-    SCOPED_TRACE(message);
-    const about::Decision d = about::Decide(message, 1);
-    EXPECT_FALSE(d.handled);
-    EXPECT_FALSE(d.end_dialog);
+// Only OK and the close box end the dialog (with 1); every other command,
+// IDCANCEL (2, sent for Escape) among them, is taken and ignored; all other
+// messages are left to the dialog manager.
+TEST(About_Logic, Decisions) {
+  struct Case {
+    unsigned message, id;
+    bool handled, ends;
+  };
+  const Case cases[] = {
+      {0x0010, 0, true, true},   {0x0010, 2, true, true},    {0x0111, 1, true, true},       // WM_CLOSE, IDOK
+      {0x0111, 0, true, false},  {0x0111, 2, true, false},   {0x0111, 3, true, false},      // WM_COMMAND
+      {0x0111, 11, true, false}, {0x0111, 40005, true, false}, {0x0111, 0xFFFF, true, false},
+      {0x0110, 1, false, false}, {0x000F, 1, false, false},  {0x0002, 1, false, false},     // WM_INITDIALOG, ...
+      {0x0112, 1, false, false}, {0x0100, 1, false, false},  {0x0000, 1, false, false},
+  };
+  for (const Case& c : cases) {
+    const about::Decision d = about::Decide(c.message, c.id);
+    EXPECT_EQ(d.handled, c.handled) << c.message << " " << c.id;
+    EXPECT_EQ(d.end_dialog, c.ends) << c.message << " " << c.id;
+    EXPECT_TRUE(!c.ends || d.result == 1) << d.result;
   }
 }
 
