@@ -7,6 +7,8 @@ tumblen_drive_scripts="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 TUMBLEN_WINDOW=""
 TUMBLEN_ORIGIN_X=0
 TUMBLEN_ORIGIN_Y=0
+TUMBLEN_PID=""
+TUMBLEN_STATUS=""
 
 # Waits up to $1 seconds (default 30) for a visible window titled $2
 # (default Tumblen) and prints its X window id.
@@ -57,6 +59,52 @@ tumblen_click() {
     *) echo "no button $1" >&2; return 1 ;;
   esac
   tumblen_click_at 100 $((20 + 40 * row + 15))
+}
+
+# Starts the program $1 under Wine (TUMBLEN_PID), waits for its main window
+# (TUMBLEN_WINDOW) to open and paint, saves a screenshot as $2 and finds the
+# client area on it.
+tumblen_start() {
+  wine "$1" &
+  TUMBLEN_PID=$!
+  TUMBLEN_WINDOW="$(tumblen_wait_window 60)" || { echo "the main window did not open" >&2; return 1; }
+  sleep 1.5
+  tumblen_shot "$2"
+  tumblen_locate "$2"
+}
+
+# Clicks 終了 and waits up to 10 s for the program to end; its exit status is
+# then TUMBLEN_STATUS. Fails if it is still running.
+tumblen_exit() {
+  tumblen_click exit
+  for _ in $(seq 1 100); do
+    kill -0 "$TUMBLEN_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$TUMBLEN_PID" 2>/dev/null && return 1
+  TUMBLEN_STATUS=0
+  wait "$TUMBLEN_PID" || TUMBLEN_STATUS=$?
+  TUMBLEN_PID=""
+}
+
+# Clicks the 設定 button of the Mass Setting window $2, framed by Wine as the
+# main window $1 is (the tests' prefix has no window manager frame windows):
+# the frame is as wide as the main window's, the client area starts below the
+# caption, and the button's middle is at client (245, 35). With no window
+# manager Wine lets a click on the main window raise it over the window it
+# owns: the Mass Setting window is raised first.
+tumblen_click_mass_set() {
+  local wx mx my mw top shot
+  xdotool windowraise "$2"
+  sleep 0.2
+  read -r wx _ _ _ <<<"$(tumblen_geometry "$1")"
+  read -r mx my mw _ <<<"$(tumblen_geometry "$2")"
+  local frame=$((TUMBLEN_ORIGIN_X - wx))
+  shot="$(mktemp --suffix=.ppm)"
+  tumblen_shot "$shot"
+  top="$(python3 "$tumblen_drive_scripts/screen.py" below "$shot" $((mx + mw / 2)) $((my + frame)))"
+  rm -f "$shot"
+  tumblen_click_screen $((mx + frame + 245)) $((top + 35))
 }
 
 # Prints the X window geometry as "X Y WIDTH HEIGHT".

@@ -14,6 +14,8 @@ repo="$(pwd)"
 build="$repo/build/windows"
 exe="$build/app/tumblen.exe"
 seconds="${1:-30}"
+# Windows as on a desktop: the prefix whose windows a window manager frames.
+export TUMBLEN_WINE_MANAGED=1
 
 if [ "${TUMBLEN_MEASURE_INNER:-}" != 1 ]; then
   scripts/install-deps.sh

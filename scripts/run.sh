@@ -11,6 +11,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repo="$(pwd)"
+# The prefix whose windows a window manager frames, not the tests' one.
+export TUMBLEN_WINE_MANAGED=1
 build="$repo/build/windows"
 exe="$build/app/tumblen.exe"
 

@@ -8,6 +8,9 @@ for.
                                left corner is always drawn at client (200, 10)
   screen.py count SHOT X Y     colour counts in the box and in the label row
                                below it, for a client area at screen (X, Y)
+  screen.py below SHOT X Y     the first row under (X, Y) of another colour
+                               than (X, Y): below a caption Wine drew, where
+                               the window's client area starts
 """
 import sys
 
@@ -92,11 +95,21 @@ def count(path, ox, oy):
     return out
 
 
+def below(path, x, y):
+    width, height, pixels = read_ppm(path)
+    first = pixel(width, pixels, x, y)
+    while y < height and pixel(width, pixels, x, y) == first:
+        y += 1
+    return y
+
+
 def main(argv):
     if len(argv) == 3 and argv[1] == "origin":
         print("%d %d" % origin(argv[2]))
     elif len(argv) == 5 and argv[1] == "count":
         print(count(argv[2], int(argv[3]), int(argv[4])))
+    elif len(argv) == 5 and argv[1] == "below":
+        print(below(argv[2], int(argv[3]), int(argv[4])))
     else:
         raise SystemExit(__doc__)
 
