@@ -1,90 +1,37 @@
 // The real main window under Wine: the classes registered and the window built
 // as WinMain does, then driven with button clicks and menu commands, checking
 // the model, the controls, the menu, the timer and the pixels drawn.
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
-#include <cstring>
-#include <string>
-#include <vector>
-
 #include "main_window.h"
 #include "main_window_logic.h"
 #include "texts.h"
 #include "the_model.h"
+#include "wine_test_support.h"
 
 namespace {
 
-bool quit_seen = false;
-WPARAM quit_code = 12345;
-
-// Runs the thread's messages for about `ms` milliseconds, as the program's
-// loop would, noting a WM_QUIT instead of stopping.
-void Pump(DWORD ms) {
-  const DWORD start = GetTickCount();
-  MSG message;
-  for (;;) {
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (message.message == WM_QUIT) {
-        quit_seen = true;
-        quit_code = message.wParam;
-        continue;
-      }
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
-    const DWORD spent = GetTickCount() - start;
-    if (spent >= ms) break;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - spent, QS_ALLINPUT);
-  }
-}
-
-// Puts the one global model back to its constructed switches, so each test
-// starts from a fresh program.
-void Reset_Model() {
-  Draw_Controler& m = The_Model();
-  m.phase = 0;
-  m.target_on = 1;
-  m.trace_on = 0;
-  m.periodic = 0;
-  m.popup_open = 0;
-  m.particle_count = 200;
-  m.mass_ratio = 20.0;
-  m.run_state = m.run_busy;
-  m.run_done = m.run_busy;
-  m.trace_x->Clear();
-  m.trace_y->Clear();
-}
+using namespace wine_test;
 
 std::vector<double> Positions() {
   const Draw_Controler& m = The_Model();
   return std::vector<double>(m.ellipse_left + 1, m.ellipse_left + 1 + m.particle_count);
 }
 
-std::string Text_Of(HWND window) {
-  char buffer[256] = {};
-  GetWindowTextA(window, buffer, sizeof buffer);
-  return buffer;
-}
-
-struct Pixel_Counts {
-  int green = 0;
-  int red = 0;
-  int magenta = 0;
-  int blue = 0;
-  int white = 0;
-};
-
 class Main_Window_Wine : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { ASSERT_TRUE(Register_Window_Classes(GetModuleHandleA(nullptr))); }
 
   void SetUp() override {
-    Reset_Model();
+    // The one global model back to its constructed switches: a fresh program.
+    Draw_Controler& m = The_Model();
+    m.phase = 0;
+    m.target_on = 1;
+    m.trace_on = m.periodic = m.popup_open = 0;
+    m.particle_count = 200;
+    m.mass_ratio = 20.0;
+    m.run_state = m.run_done = m.run_busy;
+    m.trace_x->Clear();
+    m.trace_y->Clear();
     quit_seen = false;
-    quit_code = 12345;
-    instance = GetModuleHandleA(nullptr);
     window = Create_Main_Window(instance);
     ASSERT_NE(window, nullptr);
     Create_Entry_Buttons(window, instance);
@@ -97,66 +44,32 @@ class Main_Window_Wine : public ::testing::Test {
   }
 
   HWND Button(int id) const { return GetDlgItem(window, id); }
-
-  void Click(int id) {
-    HWND button = Button(id);
-    ASSERT_NE(button, nullptr) << id;
-    ASSERT_TRUE(IsWindowEnabled(button)) << "button " << id << " is disabled";
-    SendMessageA(button, BM_CLICK, 0, 0);
-  }
-
-  void Menu(int id) { SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
-
   bool Enabled(int id) const { return IsWindowEnabled(Button(id)) != FALSE; }
+  bool Greyed(int pop_up) const { return GetMenuState(GetMenu(window), pop_up, MF_BYPOSITION) & MF_GRAYED; }
 
-  bool Settings_Greyed() const { return (GetMenuState(GetMenu(window), 0, MF_BYPOSITION) & MF_GRAYED) != 0; }
-
-  // Counts the colours in the box of the drawing area, (200, 10) to (600, 410)
-  // in client pixels, as they are on the screen now.
-  Pixel_Counts Box_Pixels() {
-    UpdateWindow(window);
-    const int width = 400;
-    const int height = 400;
-    HDC screen = GetDC(window);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, 200, 10, SRCCOPY);
-    GdiFlush();
-    Pixel_Counts counts;
-    const auto* pixels = static_cast<const std::uint32_t*>(bits);
-    for (int k = 0; k < width * height; ++k) {
-      switch (pixels[k] & 0xFFFFFFu) {  // 0x00RRGGBB in a DIB
-        case 0x00FF00: ++counts.green; break;
-        case 0xFF0000: ++counts.red; break;
-        case 0xFF00FF: ++counts.magenta; break;
-        case 0x0000FF: ++counts.blue; break;
-        case 0xFFFFFF: ++counts.white; break;
-        default: break;
-      }
+  // A button is clicked (it must be usable); a menu command is sent.
+  void Command(int id) {
+    if (id < 40000) {
+      ASSERT_TRUE(Enabled(id)) << "button " << id << " is disabled";
+      SendMessageA(Button(id), BM_CLICK, 0, 0);
+    } else {
+      SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
     }
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(window, screen);
-    return counts;
   }
 
-  HINSTANCE instance = nullptr;
+  void Expect_Window_Gone_And_Quit_Zero() {
+    EXPECT_FALSE(IsWindow(window));
+    Pump(50);
+    EXPECT_TRUE(quit_seen);
+    EXPECT_EQ(quit_code, 0u);
+  }
+
+  HINSTANCE instance = GetModuleHandleA(nullptr);
   HWND window = nullptr;
 };
 
 TEST_F(Main_Window_Wine, ClassesAreRegisteredOnceWithIconCursorWhiteAndMenu) {
-  // A second registration fails: that is the entry point's -1 path.
-  EXPECT_FALSE(Register_Window_Classes(instance));
+  EXPECT_FALSE(Register_Window_Classes(instance));  // the entry point's -1 path
   for (const char* name : {"Ws_OwnerWnd", "PopupWnd"}) {
     SCOPED_TRACE(name);
     WNDCLASSA info = {};
@@ -165,25 +78,19 @@ TEST_F(Main_Window_Wine, ClassesAreRegisteredOnceWithIconCursorWhiteAndMenu) {
     EXPECT_NE(info.hIcon, nullptr);
     EXPECT_NE(info.hCursor, nullptr);
     EXPECT_EQ(info.hbrBackground, GetStockObject(WHITE_BRUSH));
-    EXPECT_EQ(info.cbClsExtra, 0);
-    EXPECT_EQ(info.cbWndExtra, 0);
+    EXPECT_EQ(info.cbClsExtra + info.cbWndExtra, 0);
+    if (name[0] == 'W') {
+      EXPECT_STREQ(info.lpszMenuName, "Kavrino");
+      EXPECT_EQ(info.lpfnWndProc, MainWndProc);
+    }
   }
-  WNDCLASSA main_info = {};
-  GetClassInfoA(instance, "Ws_OwnerWnd", &main_info);
-  EXPECT_STREQ(main_info.lpszMenuName, "Kavrino");
-  EXPECT_EQ(main_info.lpfnWndProc, MainWndProc);
 }
 
 TEST_F(Main_Window_Wine, StartsAsTheProgramDoes) {
-  char caption[64] = {};
-  GetWindowTextA(window, caption, sizeof caption);
-  EXPECT_STREQ(caption, "Tumblen");
+  EXPECT_EQ(Text_Of(window), "Tumblen");
   EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE)) & 0x10CF0000u, 0x10CF0000u);
-  RECT outer;
-  GetWindowRect(window, &outer);
-  EXPECT_EQ(outer.right - outer.left, 660);
-  EXPECT_EQ(outer.bottom - outer.top, 560);
-
+  EXPECT_EQ(Outer_Size(window).cx, 660);
+  EXPECT_EQ(Outer_Size(window).cy, 560);
   const Draw_Controler& m = The_Model();
   EXPECT_EQ(m.phase, 1);
   EXPECT_EQ(m.target_on, 0);
@@ -193,49 +100,35 @@ TEST_F(Main_Window_Wine, StartsAsTheProgramDoes) {
 
   for (const Button_Layout& layout : main_layout::buttons) {
     SCOPED_TRACE(layout.id);
-    HWND button = Button(layout.id);
-    ASSERT_NE(button, nullptr);
-    EXPECT_EQ(Text_Of(button), layout.text);
+    ASSERT_NE(Button(layout.id), nullptr);
+    EXPECT_EQ(Text_Of(Button(layout.id)), layout.text);
     EXPECT_EQ(Enabled(layout.id), layout.enabled_at_start);
-    RECT r;
-    GetWindowRect(button, &r);
-    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
-    EXPECT_EQ(r.left, 40);
-    EXPECT_EQ(r.top, layout.y);
-    EXPECT_EQ(r.right - r.left, 120);
-    EXPECT_EQ(r.bottom - r.top, 30);
-    const DWORD style = static_cast<DWORD>(GetWindowLongPtrA(button, GWL_STYLE));
-    EXPECT_EQ(style & (WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON), static_cast<DWORD>(WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON));
+    Expect_Placed(Button(layout.id), 40, layout.y, 120, 30);
+    EXPECT_EQ(GetWindowLongPtrA(Button(layout.id), GWL_STYLE) & (WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON),
+              WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON);
   }
-
-  HMENU menu = GetMenu(window);
-  ASSERT_NE(menu, nullptr);
-  EXPECT_EQ(GetMenuItemCount(menu), 2);
-  EXPECT_FALSE(Settings_Greyed());
+  EXPECT_EQ(GetMenuItemCount(GetMenu(window)), 2);
+  EXPECT_FALSE(Greyed(0));
 
   HWND mass = Mass_Setting_Window();
   ASSERT_NE(mass, nullptr);
   EXPECT_FALSE(IsWindowVisible(mass));
   EXPECT_EQ(GetWindow(mass, GW_OWNER), window);
-  char mass_caption[64] = {};
-  GetWindowTextA(mass, mass_caption, sizeof mass_caption);
-  EXPECT_STREQ(mass_caption, "Mass Setting");
+  EXPECT_EQ(Text_Of(mass), "Mass Setting");
 }
 
 TEST_F(Main_Window_Wine, StartRunsTheTimerAndStopHaltsIt) {
   const std::vector<double> before = Positions();
-  Click(command::start);
+  Command(command::start);
   const std::vector<double> after_click = Positions();
   EXPECT_NE(after_click, before);  // one step at once
   EXPECT_FALSE(Enabled(command::start));
   EXPECT_TRUE(Enabled(command::stop));
-
   Pump(350);
-  const std::vector<double> after_ticks = Positions();
-  EXPECT_NE(after_ticks, after_click) << "no WM_TIMER arrived";
+  EXPECT_NE(Positions(), after_click) << "no WM_TIMER arrived";
   EXPECT_EQ(The_Model().phase, 1);
 
-  Click(command::stop);
+  Command(command::stop);
   EXPECT_TRUE(Enabled(command::start));
   EXPECT_FALSE(Enabled(command::stop));
   Pump(50);
@@ -244,105 +137,86 @@ TEST_F(Main_Window_Wine, StartRunsTheTimerAndStopHaltsIt) {
   EXPECT_EQ(Positions(), stopped);
 }
 
-TEST_F(Main_Window_Wine, TargetButtons) {
-  Click(command::target_on);
-  EXPECT_EQ(The_Model().target_on, 1);
-  EXPECT_EQ(The_Model().ellipse_count, 201);
-  EXPECT_FALSE(Enabled(command::target_on));
-  EXPECT_TRUE(Enabled(command::target_off));
-  Click(command::target_off);
-  EXPECT_EQ(The_Model().target_on, 0);
-  EXPECT_EQ(The_Model().ellipse_count, 200);
-  EXPECT_TRUE(Enabled(command::target_on));
-  EXPECT_FALSE(Enabled(command::target_off));
-}
-
-TEST_F(Main_Window_Wine, TrackingGreysTheSettingsPopupAndParticleButtons) {
-  Click(command::trace_start);
-  EXPECT_EQ(The_Model().trace_on, 1);
-  EXPECT_TRUE(Settings_Greyed());
-  EXPECT_FALSE(Enabled(command::trace_start));
-  EXPECT_TRUE(Enabled(command::trace_stop));
-  EXPECT_FALSE(Enabled(command::particles_20));
-  EXPECT_FALSE(Enabled(command::particles_200));
-  for (int id : {2, 4, 5, 8, 9, 14}) EXPECT_TRUE(Enabled(id)) << id;
-  // The Help pop-up stays usable.
-  EXPECT_EQ(GetMenuState(GetMenu(window), 1, MF_BYPOSITION) & MF_GRAYED, 0u);
-
-  Click(command::trace_stop);
-  EXPECT_EQ(The_Model().trace_on, 0);
-  EXPECT_FALSE(Settings_Greyed());
-  EXPECT_TRUE(Enabled(command::trace_start));
-  EXPECT_FALSE(Enabled(command::trace_stop));
-  EXPECT_TRUE(Enabled(command::particles_20));
-  EXPECT_TRUE(Enabled(command::particles_200));
-}
-
-TEST_F(Main_Window_Wine, BoundaryButtonNamesTheOtherMode) {
-  Click(command::boundary);
-  EXPECT_EQ(The_Model().periodic, 1);
-  EXPECT_EQ(Text_Of(Button(command::boundary)), texts::button_reflecting);
-  Click(command::boundary);
-  EXPECT_EQ(The_Model().periodic, 0);
-  EXPECT_EQ(Text_Of(Button(command::boundary)), texts::button_periodic);
-}
-
-TEST_F(Main_Window_Wine, ParticleTemperatureAndMassCommands) {
-  Click(command::particles_20);
-  EXPECT_EQ(The_Model().particle_count, 20);
-  EXPECT_EQ(The_Model().ellipse_count, 20);
-  Menu(command::menu_particles_200);
-  EXPECT_EQ(The_Model().particle_count, 200);
-  Menu(command::menu_particles_20);
-  EXPECT_EQ(The_Model().particle_count, 20);
-  Click(command::particles_200);
-  EXPECT_EQ(The_Model().particle_count, 200);
-  EXPECT_EQ(The_Model().phase, 1);
-
-  Click(command::heat_up);
-  EXPECT_DOUBLE_EQ(The_Model().temperature, 31.25);
-  Click(command::cool_down);
-  Click(command::cool_down);
-  EXPECT_DOUBLE_EQ(The_Model().temperature, 31.25 * 0.64 * 0.64);
-  Menu(command::menu_temperature_20);
-  EXPECT_EQ(The_Model().temperature, 20.0);
-
+// Each command in turn, on one window: the model after it, the buttons usable
+// and not, the 設定 pop-up greyed while tracking, the boundary button's text.
+TEST_F(Main_Window_Wine, CommandsSetTheModelAndTheControls) {
+  using namespace command;
+  struct Step {
+    int command;
+    void (*expect)(const Draw_Controler&);
+    std::vector<int> enabled, disabled;
+    bool settings_greyed;
+    const char* boundary_text;
+  };
+  const char* periodic = texts::button_periodic;
+  const Step steps[] = {
+      {target_on, [](const Draw_Controler& m) { EXPECT_EQ(m.target_on, 1); EXPECT_EQ(m.ellipse_count, 201); },
+       {target_off}, {target_on}, false, periodic},
+      {target_off, [](const Draw_Controler& m) { EXPECT_EQ(m.target_on, 0); EXPECT_EQ(m.ellipse_count, 200); },
+       {target_on}, {target_off}, false, periodic},
+      {trace_start, [](const Draw_Controler& m) { EXPECT_EQ(m.trace_on, 1); },
+       {trace_stop, start, heat_up, cool_down, command::exit, target_on, boundary}, {trace_start, particles_20, particles_200},
+       true, periodic},
+      {trace_stop, [](const Draw_Controler& m) { EXPECT_EQ(m.trace_on, 0); },
+       {trace_start, particles_20, particles_200}, {trace_stop}, false, periodic},
+      {boundary, [](const Draw_Controler& m) { EXPECT_EQ(m.periodic, 1); }, {}, {}, false, texts::button_reflecting},
+      {boundary, [](const Draw_Controler& m) { EXPECT_EQ(m.periodic, 0); }, {}, {}, false, periodic},
+      {particles_20, [](const Draw_Controler& m) { EXPECT_EQ(m.particle_count, 20); EXPECT_EQ(m.ellipse_count, 20); },
+       {}, {}, false, periodic},
+      {menu_particles_200, [](const Draw_Controler& m) { EXPECT_EQ(m.particle_count, 200); }, {}, {}, false, periodic},
+      {menu_particles_20, [](const Draw_Controler& m) { EXPECT_EQ(m.particle_count, 20); }, {}, {}, false, periodic},
+      {particles_200, [](const Draw_Controler& m) { EXPECT_EQ(m.particle_count, 200); EXPECT_EQ(m.phase, 1); },
+       {}, {}, false, periodic},
+      {heat_up, [](const Draw_Controler& m) { EXPECT_DOUBLE_EQ(m.temperature, 31.25); }, {}, {}, false, periodic},
+      {cool_down, [](const Draw_Controler& m) { EXPECT_DOUBLE_EQ(m.temperature, 31.25 * 0.64); }, {}, {}, false,
+       periodic},
+      {cool_down, [](const Draw_Controler& m) { EXPECT_DOUBLE_EQ(m.temperature, 31.25 * 0.64 * 0.64); }, {}, {},
+       false, periodic},
+      {menu_temperature_20, [](const Draw_Controler& m) { EXPECT_EQ(m.temperature, 20.0); }, {}, {}, false, periodic},
+      {menu_mass_ratio_20, [](const Draw_Controler& m) { EXPECT_EQ(m.mass_ratio, 20.0); EXPECT_EQ(m.phase, 0); },
+       {}, {}, false, periodic},
+  };
   The_Model().mass_ratio = 33.0;
-  Menu(command::menu_mass_ratio_20);
-  EXPECT_EQ(The_Model().mass_ratio, 20.0);
-  EXPECT_EQ(The_Model().phase, 0);
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.command);
+    Command(step.command);
+    step.expect(The_Model());
+    for (int id : step.enabled) EXPECT_TRUE(Enabled(id)) << id;
+    for (int id : step.disabled) EXPECT_FALSE(Enabled(id)) << id;
+    EXPECT_EQ(Greyed(0), step.settings_greyed);
+    EXPECT_FALSE(Greyed(1));  // ヘルプ stays usable
+    EXPECT_EQ(Text_Of(Button(boundary)), step.boundary_text);
+  }
 }
 
 TEST_F(Main_Window_Wine, EveryCommandButMassRatioInvalidatesTheDrawingArea) {
   RECT client;
   GetClientRect(window, &client);
-  for (int id : {3, 4, 5, 9, 10, 14, 40004, 40006, 77, 40000}) {
+  for (int id : {3, 4, 5, 9, 10, 14, 40004, 40006, 77, 40000, command::menu_mass_ratio}) {
     SCOPED_TRACE(id);
     ValidateRect(window, nullptr);
-    Menu(id);
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
     RECT update = {};
-    ASSERT_TRUE(GetUpdateRect(window, &update, FALSE));
+    const bool invalid = GetUpdateRect(window, &update, FALSE);
+    EXPECT_EQ(invalid, id != command::menu_mass_ratio);
+    if (!invalid) continue;
     EXPECT_EQ(update.left, 165);
     EXPECT_EQ(update.top, 0);
     EXPECT_EQ(update.right, client.right);
     EXPECT_EQ(update.bottom, client.bottom);
   }
-  ValidateRect(window, nullptr);
-  Menu(command::menu_mass_ratio);
-  RECT update = {};
-  EXPECT_FALSE(GetUpdateRect(window, &update, FALSE));
 }
 
 TEST_F(Main_Window_Wine, MassSettingWindowMakesTheMainWindowInert) {
-  Click(command::start);
-  Menu(command::menu_mass_ratio);
+  Command(command::start);
+  Command(command::menu_mass_ratio);
   HWND mass = Mass_Setting_Window();
   EXPECT_TRUE(IsWindowVisible(mass));
   EXPECT_EQ(The_Model().popup_open, 1);
 
   const std::vector<double> paused = Positions();
-  Click(command::target_on);
-  Menu(command::menu_particles_20);
+  Command(command::target_on);
+  Command(command::menu_particles_20);
   Pump(350);
   EXPECT_EQ(The_Model().target_on, 0);
   EXPECT_EQ(The_Model().particle_count, 200);
@@ -357,23 +231,17 @@ TEST_F(Main_Window_Wine, MassSettingWindowMakesTheMainWindowInert) {
 }
 
 TEST_F(Main_Window_Wine, CloseBoxWorksWhileMassSettingShows) {
-  Menu(command::menu_mass_ratio);
+  Command(command::menu_mass_ratio);
   HWND mass = Mass_Setting_Window();
   SendMessageA(window, WM_CLOSE, 0, 0);
-  EXPECT_FALSE(IsWindow(window));
   EXPECT_FALSE(IsWindow(mass));
-  Pump(50);
-  EXPECT_TRUE(quit_seen);
-  EXPECT_EQ(quit_code, 0u);
+  Expect_Window_Gone_And_Quit_Zero();
 }
 
 TEST_F(Main_Window_Wine, ExitButtonDestroysTheWindowAndPostsQuitZero) {
-  Click(command::start);
-  Click(command::exit);
-  EXPECT_FALSE(IsWindow(window));
-  Pump(50);
-  EXPECT_TRUE(quit_seen);
-  EXPECT_EQ(quit_code, 0u);
+  Command(command::start);
+  Command(command::exit);
+  Expect_Window_Gone_And_Quit_Zero();
 }
 
 TEST_F(Main_Window_Wine, SizeMessagesSwitchTheMapping) {
@@ -392,64 +260,51 @@ TEST_F(Main_Window_Wine, SizeMessagesSwitchTheMapping) {
   EXPECT_EQ(The_Model().origin_x, 200.0);
 }
 
-struct About_Check {
-  bool found = false;
-  bool owner_disabled = true;
+// What a timer saw while the About dialog ran, before it pressed OK.
+struct {
+  HWND main, dialog;
+  bool owner_disabled;
   std::vector<double> positions;
-  HWND main = nullptr;
-};
-About_Check about_check;
-
-BOOL CALLBACK Find_Dialog(HWND candidate, LPARAM result) {
-  char name[16] = {};
-  GetClassNameA(candidate, name, sizeof name);
-  if (std::strcmp(name, "#32770") == 0 && IsWindowVisible(candidate)) {
-    *reinterpret_cast<HWND*>(result) = candidate;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-void CALLBACK Close_About(HWND, UINT, UINT_PTR id, DWORD) {
-  KillTimer(nullptr, id);
-  HWND dialog = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), Find_Dialog, reinterpret_cast<LPARAM>(&dialog));
-  about_check.found = dialog != nullptr;
-  about_check.owner_disabled = !IsWindowEnabled(about_check.main);
-  about_check.positions = Positions();
-  if (dialog != nullptr) PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-}
+} about;
 
 TEST_F(Main_Window_Wine, AboutIsModalAndTheAnimationGoesOnBehindIt) {
-  Click(command::start);
+  Command(command::start);
   const std::vector<double> before = Positions();
-  about_check = About_Check{};
-  about_check.main = window;
-  SetTimer(nullptr, 0, 500, Close_About);
-  Menu(command::menu_about);  // returns when the dialog ends
-  EXPECT_TRUE(about_check.found);
-  EXPECT_TRUE(about_check.owner_disabled);
-  EXPECT_NE(about_check.positions, before);
+  about = {window, nullptr, false, {}};
+  SetTimer(nullptr, 0, 500, [](HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    about.dialog = Open_Dialog();
+    about.owner_disabled = !IsWindowEnabled(about.main);
+    about.positions = Positions();
+    if (about.dialog != nullptr) PostMessageA(about.dialog, WM_COMMAND, IDOK, 0);
+  });
+  Command(command::menu_about);  // returns when the dialog ends
+  EXPECT_NE(about.dialog, nullptr);
+  EXPECT_TRUE(about.owner_disabled);
+  EXPECT_NE(about.positions, before);
   EXPECT_TRUE(IsWindowEnabled(window));
 }
 
+// The box of the drawing area, (200, 10) to (600, 410) in client pixels.
 TEST_F(Main_Window_Wine, DrawingAreaShowsParticlesTargetAndPath) {
-  Pixel_Counts still = Box_Pixels();
-  EXPECT_GT(still.green, 200 * 10);
-  EXPECT_EQ(still.red, 0);  // the target starts absent
+  UpdateWindow(window);
+  const Pixels still(window, 200, 10, 400, 400);
+  EXPECT_GT(still.Count(colours::green), 200 * 10);
+  EXPECT_EQ(still.Count(colours::red), 0);  // the target starts absent
 
-  Click(command::target_on);
-  Click(command::trace_start);
-  Click(command::start);
+  Command(command::target_on);
+  Command(command::trace_start);
+  Command(command::start);
   Pump(1500);
-  Click(command::stop);
+  Command(command::stop);
   ASSERT_GT(The_Model().line_count, 0);
-  const Pixel_Counts running = Box_Pixels();
-  EXPECT_GT(running.green, 200 * 5);
-  EXPECT_GT(running.red, 600);  // most of a 40 x 40 disc
-  EXPECT_GT(running.magenta, 0);
-  EXPECT_GT(running.blue, 400);  // the box outline
-  EXPECT_GT(running.white, 100000);
+  UpdateWindow(window);
+  const Pixels running(window, 200, 10, 400, 400);
+  EXPECT_GT(running.Count(colours::green), 200 * 5);
+  EXPECT_GT(running.Count(colours::red), 600);  // most of a 40 x 40 disc
+  EXPECT_GT(running.Count(colours::magenta), 0);
+  EXPECT_GT(running.Count(colours::blue), 400);  // the box outline
+  EXPECT_GT(running.Count(colours::white), 100000);
 }
 
 }  // namespace
