@@ -1,12 +1,15 @@
 #include "about_dialog.h"
 
-#include "about_logic.h"
-
-static_assert(about::close_message == WM_CLOSE && about::command_message == WM_COMMAND && about::ok_id == IDOK,
-              "message numbers");
-
 INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-  const about::Decision decision = about::Decide(message, LOWORD(wParam));
-  if (decision.end_dialog) EndDialog(dialog, decision.result);
-  return decision.handled ? TRUE : FALSE;
+  switch (message) {
+    case WM_CLOSE:
+      EndDialog(dialog, 1);
+      return TRUE;
+    case WM_COMMAND:
+      // Only OK closes it: IDCANCEL, which the Escape key sends, is taken
+      // and ignored.
+      if (LOWORD(wParam) == IDOK) EndDialog(dialog, 1);
+      return TRUE;
+  }
+  return FALSE;
 }

@@ -1,7 +1,3 @@
 #include "the_model.h"
 
-namespace {
-Draw_Controler model;
-}
-
-Draw_Controler& The_Model() { return model; }
+Draw_Controler the_model;

@@ -3,4 +3,4 @@
 
 // The program's one model object, built in static storage before WinMain runs
 // and destroyed at process exit. Every window procedure works on it.
-Draw_Controler& The_Model();
+extern Draw_Controler the_model;

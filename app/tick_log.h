@@ -1,12 +1,15 @@
 #pragma once
 
-// Timing record for measuring the animation, off unless the environment
-// variable TUMBLEN_TICK_LOG names a file. Each line is one event with wall
-// time in microseconds since 1970:
-//   start <wall_us of process creation>
-//   tick <wall_us> <process cpu_us> <samples in the path history>
-//   paint <wall_us at the end> <duration_us>
+// Timing record for measuring the animation, compiled in only by the
+// measuring build (TUMBLEN_TICK_LOG); otherwise every call is empty.
+#ifdef TUMBLEN_TICK_LOG
 void Tick_Log_Open();
 void Tick_Log_Tick(int path_samples);
 void Tick_Log_Paint_Begin();
 void Tick_Log_Paint_End();
+#else
+inline void Tick_Log_Open() {}
+inline void Tick_Log_Tick(int) {}
+inline void Tick_Log_Paint_Begin() {}
+inline void Tick_Log_Paint_End() {}
+#endif

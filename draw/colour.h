@@ -5,10 +5,6 @@
 // Deliberately not called COLORREF so it never clashes with <windows.h>.
 using Colour = std::uint32_t;
 
-constexpr Colour Make_Colour(unsigned r, unsigned g, unsigned b) {
-  return static_cast<Colour>((r & 0xFFu) | ((g & 0xFFu) << 8) | ((b & 0xFFu) << 16));
-}
-
 namespace colours {
 constexpr Colour green = 0x00FF00;
 constexpr Colour red = 0x0000FF;

@@ -48,10 +48,7 @@ class Draw_Parameter {
   double scale_x = 1.0;
   double scale_y = 1.0;
 
-  Draw_Parameter() = default;
   virtual ~Draw_Parameter() = default;
-  Draw_Parameter(const Draw_Parameter&) = default;
-  Draw_Parameter& operator=(const Draw_Parameter&) = default;
 
   // One animation tick; the plain display list only counts.
   virtual void Advance() { ++phase; }

@@ -1,54 +1,34 @@
 #include "draw_controler.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <ctime>
 #include <new>
 
-#include "../draw/to_int.h"
 #include "format_text.h"
 #include "texts.h"
+#include "to_int.h"
 
 namespace {
 
 constexpr double particle_size = 5.0;
 constexpr double target_size = 40.0;
 constexpr double target_half = 20.0;
+// The largest temperature the label can show.
+constexpr double hottest = INT_MAX;
 
-Trace* New_Trace(int capacity) {
-  Trace* trace = new (std::nothrow) Trace(capacity);
+std::unique_ptr<Trace> New_Trace() {
+  Trace* trace = new (std::nothrow) Trace(Draw_Controler::trace_capacity);
   if (trace == nullptr) std::exit(1);
-  return trace;
+  return std::unique_ptr<Trace>(trace);
 }
 
 }  // namespace
 
-Draw_Controler::Draw_Controler() {
-  run_ready = 1;
-  run_busy = 0;
-  run_state = run_busy;
-  run_done = run_busy;
-  random.Seed(static_cast<std::uint32_t>(std::time(nullptr)));
-  origin_x = 10.0;
+Draw_Controler::Draw_Controler() : trace_x(New_Trace()), trace_y(New_Trace()) {
   origin_y = 410.0;
-  scale_x = 1.0;
-  scale_y = 1.0;
-  box_width = 400.0;
-  box_height = 400.0;
-  particle_count = 200;
-  temperature = 20.0;
-  target_on = 1;
-  popup_open = 0;
-  mass_ratio = 20.0;
-  trace_on = 0;
-  trace_x = New_Trace(trace_capacity);
-  trace_y = New_Trace(trace_capacity);
-  periodic = 0;
-}
-
-Draw_Controler::~Draw_Controler() {
-  delete trace_x;
-  delete trace_y;
+  random.Seed(static_cast<std::uint32_t>(std::time(nullptr)));
 }
 
 // The velocity tables end at index 201, so a particle count beyond 200 is
@@ -59,8 +39,6 @@ void Draw_Controler::Initialize() {
   const double w = box_width;
   const double h = box_height;
   const int n = Small_Count();
-  const int w_int = Truncate_To_Int(w);
-  const int h_int = Truncate_To_Int(h);
 
   rect_left[1] = 0.0;
   rect_top[1] = 0.0;
@@ -71,13 +49,16 @@ void Draw_Controler::Initialize() {
   rect_count = 1;
 
   for (int i = 1; i <= n; ++i) {
-    double x = random.Next_Below(w_int);
-    double y = random.Next_Below(h_int);
+    double x = random.Next_Below(Truncate_To_Int(w));
+    double y = random.Next_Below(Truncate_To_Int(h));
     // Keep the first corner out of the square the target is about to take.
     while (w * 0.5 < x && x < w * 0.5 + target_size && h * 0.5 < y && y < h * 0.5 + target_size) {
-      x = random.Next_Below(w_int);
-      y = random.Next_Below(h_int);
+      x = random.Next_Below(Truncate_To_Int(w));
+      y = random.Next_Below(Truncate_To_Int(h));
     }
+    // No particle starts reaching across the far walls.
+    x = std::min(x, w - particle_size);
+    y = std::min(y, h - particle_size);
     ellipse_left[i] = x;
     ellipse_top[i] = y;
     ellipse_right[i] = x + particle_size;
@@ -121,13 +102,18 @@ void Draw_Controler::Write_Temperature_Label() {
   Format_Int(text_string[1], text_bytes, texts::temperature_label, Truncate_To_Int(temperature));
 }
 
+// Kinetic energy goes with the square of the speed: scaling the velocities by
+// `factor` scales the temperature by factor squared. Heating stops where the
+// label could no longer show the temperature.
 void Draw_Controler::Scale_Velocities(double factor) {
+  const double scaled = temperature * factor * factor;
+  if (scaled > hottest) return;
   const int n = Small_Count();
   for (int i = 1; i <= n; ++i) {
-    vel_x[i] = vel_x[i] * factor;
-    vel_y[i] = vel_y[i] * factor;
+    vel_x[i] *= factor;
+    vel_y[i] *= factor;
   }
-  temperature = temperature * factor * factor;
+  temperature = scaled;
   Write_Temperature_Label();
 }
 
@@ -144,61 +130,92 @@ void Draw_Controler::Reset_Velocities() {
   }
 }
 
+namespace {
+
+// An elastic collision along one axis between the target (mass m) and a small
+// particle (mass 1). Both velocities are mirrored about the pair's
+// centre-of-mass velocity v_cm = (m v_t + v) / (m + 1), which the collision
+// does not change: the target's becomes 2 v_cm - v_t and the particle's
+// 2 v_cm - v = (new v_t) + (old v_t) - v. Momentum m v_t + v and kinetic
+// energy (m v_t^2 + v^2) / 2 are both kept.
+void Collide(double& target_v, double& particle_v, double m) {
+  const double target_before = target_v;
+  target_v = ((m - 1.0) * target_before + 2.0 * particle_v) / (m + 1.0);
+  particle_v = target_v + target_before - particle_v;
+}
+
+// A wall turns a velocity only when it carries the particle further out, so a
+// particle already beyond a wall and heading back keeps heading back.
+void Reflect_Axis(double corner, double high_limit, double& v) {
+  if ((corner > high_limit && v > 0.0) || (corner < 0.0 && v < 0.0)) v = -v;
+}
+
+// Periodic walls: a particle leaving through one wall comes back through the
+// opposite one with its velocity unchanged.
+void Wrap_Axis(double corner, double extent, double& low_edge, double& high_edge) {
+  if (corner > extent - particle_size) {
+    low_edge = 0.0;
+    high_edge = particle_size;
+  }
+  if (corner < 0.0) {
+    low_edge = extent - particle_size;
+    high_edge = extent;
+  }
+}
+
+}  // namespace
+
+void Draw_Controler::Exchange_Momentum(int particle, int target) {
+  Collide(vel_x[target], vel_x[particle], mass_ratio);
+  Collide(vel_y[target], vel_y[particle], mass_ratio);
+}
+
+// The target's centre where this step found it, before its own move.
+void Draw_Controler::Record_Target_Centre(int target) {
+  trace_x->Push(ellipse_left[target] + target_half);
+  trace_y->Push(ellipse_top[target] + target_half);
+}
+
+void Draw_Controler::Reflect(int i, double x, double y, double size) {
+  Reflect_Axis(x, box_width - size, vel_x[i]);
+  Reflect_Axis(y, box_height - size, vel_y[i]);
+}
+
+void Draw_Controler::Wrap(int i, double x, double y) {
+  Wrap_Axis(x, box_width, ellipse_left[i], ellipse_right[i]);
+  Wrap_Axis(y, box_height, ellipse_top[i], ellipse_bottom[i]);
+}
+
+// One time step. Every particle moves in a straight line by its velocity; the
+// small ones do not see each other and meet only the target, which stands
+// where the last step left it until its own turn comes last. A particle whose
+// next corner (x, y) lies inside the target's square exchanges momentum with
+// it; the walls then act on that same corner: they reflect, or wrap the small
+// particles around in periodic mode.
 void Draw_Controler::Move() {
   rect_count = 1;
-  bool collided = false;
   const int n = Small_Count();
   const int t = n + 1;
   const int count = std::min(ellipse_count, t);
-  const double w = box_width;
-  const double h = box_height;
+  bool collided = false;
 
   for (int i = 1; i <= count; ++i) {
     const double x = ellipse_left[i] + vel_x[i];
     const double y = ellipse_top[i] + vel_y[i];
 
-    if (target_on == 1 && i <= n && ellipse_left[t] < x && x < ellipse_right[t] && ellipse_top[t] < y &&
+    if (i <= n && target_on == 1 && ellipse_left[t] < x && x < ellipse_right[t] && ellipse_top[t] < y &&
         y < ellipse_bottom[t]) {
-      const double m = mass_ratio;
-      vel_x[t] = ((m - 1.0) * vel_x[t] + 2.0 * vel_x[i]) / (m + 1.0);
-      vel_x[i] = 2.0 * vel_x[t] - vel_x[i];
-      vel_y[t] = ((m - 1.0) * vel_y[t] + 2.0 * vel_y[i]) / (m + 1.0);
-      vel_y[i] = 2.0 * vel_y[t] - vel_y[i];
+      Exchange_Momentum(i, t);
       collided = true;
     }
-
-    if (target_on == 1 && i == t && trace_on == 1 && collided) {
-      trace_x->Push(ellipse_left[t] + target_half);
-      trace_y->Push(ellipse_top[t] + target_half);
-    }
+    if (i == t && target_on == 1 && trace_on == 1 && collided) Record_Target_Centre(t);
 
     if (i == t) {
-      if (x > w - target_size) vel_x[i] = -vel_x[i];
-      if (y > h - target_size) vel_y[i] = -vel_y[i];
-      if (x < 0.0) vel_x[i] = -vel_x[i];
-      if (y < 0.0) vel_y[i] = -vel_y[i];
-    } else if (periodic != 1) {
-      if (x > w - particle_size) vel_x[i] = -vel_x[i];
-      if (y > h - particle_size) vel_y[i] = -vel_y[i];
-      if (x < 0.0) vel_x[i] = -vel_x[i];
-      if (y < 0.0) vel_y[i] = -vel_y[i];
+      Reflect(i, x, y, target_size);
+    } else if (periodic == 1) {
+      Wrap(i, x, y);
     } else {
-      if (x > w - particle_size) {
-        ellipse_left[i] = 0.0;
-        ellipse_right[i] = particle_size;
-      }
-      if (y > h - particle_size) {
-        ellipse_top[i] = 0.0;
-        ellipse_bottom[i] = particle_size;
-      }
-      if (x < 0.0) {
-        ellipse_left[i] = w - particle_size;
-        ellipse_right[i] = w;
-      }
-      if (y < 0.0) {
-        ellipse_top[i] = h - particle_size;
-        ellipse_bottom[i] = h;
-      }
+      Reflect(i, x, y, particle_size);
     }
 
     ellipse_left[i] += vel_x[i];
@@ -221,19 +238,18 @@ void Draw_Controler::Rebuild_Path() {
     line_count = 0;
     return;
   }
-  int k = trace_x->first;
-  line_x1[0] = trace_x->Get(k);
-  line_y1[0] = trace_y->Get(k);
+  const Trace& xs = *trace_x;
+  const Trace& ys = *trace_y;
+  int k = xs.first;
+  line_x1[0] = xs.Get(k);
+  line_y1[0] = ys.Get(k);
   int j = 1;
-  ++k;
-  while (k <= trace_x->last && j < shape_capacity) {
-    line_x1[j] = trace_x->Get(k);
-    line_y1[j] = trace_y->Get(k);
+  for (++k; k <= xs.last; ++k, ++j) {
+    line_x1[j] = xs.Get(k);
+    line_y1[j] = ys.Get(k);
     line_x2[j] = line_x1[j - 1];
     line_y2[j] = line_y1[j - 1];
     line_pen[j] = colours::magenta;
-    ++j;
-    ++k;
   }
   line_count = j - 1;
 }

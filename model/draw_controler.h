@@ -1,8 +1,9 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
-#include "../draw/draw_parameter.h"
 #include "convert.h"
+#include "draw_parameter.h"
 #include "random_source.h"
 #include "trace.h"
 
@@ -13,8 +14,8 @@
 class Draw_Controler : public Draw_Parameter, public Convert_CharToDouble {
  public:
   static constexpr int max_particles = 200;
-  static constexpr int velocity_capacity = max_particles + 2;
   static constexpr int trace_capacity = 390;
+  static_assert(trace_capacity <= shape_capacity, "a full path fits the line tables");
 
   int run_state = 0;
   int run_ready = 1;
@@ -24,14 +25,14 @@ class Draw_Controler : public Draw_Parameter, public Convert_CharToDouble {
   double box_height = 400.0;
   int particle_count = 200;
   double mass_ratio = 20.0;
-  double vel_x[velocity_capacity] = {};
-  double vel_y[velocity_capacity] = {};
+  double vel_x[max_particles + 2] = {};
+  double vel_y[max_particles + 2] = {};
   double temperature = 20.0;
   // One-byte switches: each counts as set only when it holds exactly 1.
   std::uint8_t target_on = 1;
   std::uint8_t trace_on = 0;
-  Trace* trace_x = nullptr;
-  Trace* trace_y = nullptr;
+  std::unique_ptr<Trace> trace_x;
+  std::unique_ptr<Trace> trace_y;
   std::uint8_t periodic = 0;
   std::uint8_t popup_open = 0;
 
@@ -40,9 +41,6 @@ class Draw_Controler : public Draw_Parameter, public Convert_CharToDouble {
   Random_Source random;
 
   Draw_Controler();
-  ~Draw_Controler();
-  Draw_Controler(const Draw_Controler&) = delete;
-  Draw_Controler& operator=(const Draw_Controler&) = delete;
 
   void Initialize();
   void Heat_Up();
@@ -56,5 +54,9 @@ class Draw_Controler : public Draw_Parameter, public Convert_CharToDouble {
   int Small_Count() const;
   void Scale_Velocities(double factor);
   void Write_Temperature_Label();
+  void Exchange_Momentum(int particle, int target);
+  void Record_Target_Centre(int target);
+  void Reflect(int i, double x, double y, double size);
+  void Wrap(int i, double x, double y);
   void Rebuild_Path();
 };

@@ -6,8 +6,6 @@
 // each draw yielding 0..32767.
 class Random_Source {
  public:
-  static constexpr int max_value = 0x7FFF;
-
   // Sets the state and throws the first draw away.
   void Seed(std::uint32_t seed) {
     state = seed;

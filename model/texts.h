@@ -1,9 +1,9 @@
 #pragma once
 
 // Every Japanese text the program shows, as code page 932 bytes for the ANSI
-// window functions. The UTF-8 comment above each is the text it must read as;
-// a unit test decodes each one to prove it. Menu and dialog texts live in the
-// resource script instead, which the resource compiler converts itself.
+// window functions; the UTF-8 comment above each is the text it reads as.
+// Menu and dialog texts live in the resource script instead, which the
+// resource compiler converts itself.
 namespace texts {
 
 // 温度 %d ℃
@@ -40,30 +40,5 @@ inline constexpr char button_exit[] = "\x8fI\x97\xb9";
 inline constexpr char mass_set_button[] = "\x90\xdd\x92\xe8";
 // 現在の質量比-->
 inline constexpr char mass_current_label[] = "\x8c\xbb\x8d\xdd\x82\xcc\x8e\xbf\x97\xca\x94\xe4-->";
-
-struct Text_Entry {
-  const char* name;
-  const char* cp932;
-};
-
-inline constexpr Text_Entry all[] = {
-    {"temperature_label", temperature_label},
-    {"mass_ratio_label", mass_ratio_label},
-    {"button_start", button_start},
-    {"button_stop", button_stop},
-    {"button_target_on", button_target_on},
-    {"button_target_off", button_target_off},
-    {"button_trace_start", button_trace_start},
-    {"button_trace_stop", button_trace_stop},
-    {"button_particles_20", button_particles_20},
-    {"button_particles_200", button_particles_200},
-    {"button_heat_up", button_heat_up},
-    {"button_cool_down", button_cool_down},
-    {"button_periodic", button_periodic},
-    {"button_reflecting", button_reflecting},
-    {"button_exit", button_exit},
-    {"mass_set_button", mass_set_button},
-    {"mass_current_label", mass_current_label},
-};
 
 }  // namespace texts

@@ -1,30 +1,23 @@
 #include "trace.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <new>
 
-Trace::Trace(int capacity_) : capacity(capacity_ < 1 ? 1 : capacity_), data(nullptr), last(-1), first(0) {
-  data = new (std::nothrow) double[capacity];
-  if (data == nullptr) std::exit(1);
-  first = 0;
-  last = first - 1;
+Trace::Trace(int capacity_) : capacity(std::max(capacity_, 1)) {
+  try {
+    data.resize(capacity);
+  } catch (const std::bad_alloc&) {
+    std::exit(1);
+  }
 }
-
-Trace::~Trace() { delete[] data; }
 
 void Trace::Push(double value) {
   if (last < capacity - 1) {
-    ++last;
-    data[last] = value;
+    data[++last] = value;
     return;
   }
-  for (int i = 1; i <= capacity - 1; ++i) data[i - 1] = data[i];
+  // Full: the oldest sample drops out at index 0.
+  std::copy(data.begin() + 1, data.end(), data.begin());
   data[capacity - 1] = value;
 }
-
-double Trace::Get(int k) const {
-  if (k > last) return 0.0;
-  return data[k];
-}
-
-void Trace::Clear() { last = first - 1; }

@@ -1,4 +1,5 @@
 #pragma once
+#include <vector>
 
 // Bounded history of samples: the most recent `capacity` values, oldest at
 // index 0. A full trace shifts everything down one place per push, so readers
@@ -6,18 +7,16 @@
 class Trace {
  public:
   int capacity;
-  double* data;
-  int last;
-  int first;
+  std::vector<double> data;
+  int last = -1;
+  int first = 0;
 
-  // Ends the process with exit status 1 if the samples cannot be allocated.
+  // A capacity below 1 is taken as 1. Ends the process with exit status 1 if
+  // the samples cannot be allocated.
   explicit Trace(int capacity);
-  ~Trace();
-  Trace(const Trace&) = delete;
-  Trace& operator=(const Trace&) = delete;
 
   void Push(double value);
   // Sample k, or 0.0 above the newest sample.
-  double Get(int k) const;
-  void Clear();
+  double Get(int k) const { return k > last ? 0.0 : data[k]; }
+  void Clear() { last = first - 1; }
 };

@@ -3,5 +3,5 @@
 
 // Window procedure of the "PopupWnd" class: the Mass Setting window, in which
 // the user chooses the mass ratio by text or scroll bar. The main window
-// registers the class with it and creates the window hidden.
+// creates it hidden, shows it from its menu, and is inert while it shows.
 LRESULT CALLBACK PopupWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,0 +1,116 @@
+#include "mass_setting_window.h"
+
+#include "main_window_logic.h"
+#include "mass_setting_logic.h"
+#include "texts.h"
+#include "the_model.h"
+
+namespace {
+
+constexpr int set_button_id = 11;
+constexpr int label_id = 99;
+constexpr int edit_id = 100;
+constexpr int scroll_bar_id = 101;
+
+// The Mass Setting window's requests, carried out on the real window.
+class Win32_Mass_Setting final : public Mass_Setting_Platform {
+ public:
+  HWND window = nullptr;
+
+  void Set_Scroll_Position(int position) override {
+    SCROLLINFO info = {};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMin = Mass_Setting::lowest;
+    info.nMax = Mass_Setting::highest + Mass_Setting::page - 1;
+    info.nPage = Mass_Setting::page;
+    info.nPos = position;
+    SetScrollInfo(GetDlgItem(window, scroll_bar_id), SB_CTL, &info, TRUE);
+  }
+
+  // The edit box notifies this window from inside SetWindowTextA. The caret
+  // then goes to the end, where the user's next keystroke belongs.
+  void Set_Edit_Text(const char* text) override {
+    HWND edit = GetDlgItem(window, edit_id);
+    SetWindowTextA(edit, text);
+    const int end = GetWindowTextLengthA(edit);
+    SendMessageA(edit, EM_SETSEL, end, end);
+  }
+
+  void Hide() override { ShowWindow(window, SW_HIDE); }
+  void Send_Close() override { SendMessageA(window, WM_CLOSE, 0, 0); }
+  bool Main_Window_Maximised() override { return IsZoomed(GetWindow(window, GW_OWNER)) != FALSE; }
+
+  void Redraw_Main_Window() override {
+    const RECT area = {drawing_area.left, drawing_area.top, drawing_area.right, drawing_area.bottom};
+    InvalidateRect(GetWindow(window, GW_OWNER), &area, TRUE);
+  }
+};
+
+Win32_Mass_Setting win32;
+Mass_Setting mass_setting(the_model, win32);
+
+void Create_Control(HWND window, HINSTANCE instance, const char* kind, const char* text, int id, int x, int y,
+                    int width, int height, DWORD style) {
+  CreateWindowExA(0, kind, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, window,
+                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+}
+
+void On_Create(HWND window, const CREATESTRUCTA& create) {
+  win32.window = window;
+  Create_Control(window, create.hInstance, "BUTTON", texts::mass_set_button, set_button_id, 220, 20, 50, 30,
+                 BS_DEFPUSHBUTTON);
+  Create_Control(window, create.hInstance, "STATIC", texts::mass_current_label, label_id, 0, 40, 150, 20, SS_CENTER);
+  Create_Control(window, create.hInstance, "EDIT", "", edit_id, 150, 40, 50, 20, WS_BORDER | ES_RIGHT);
+  Create_Control(window, create.hInstance, "SCROLLBAR", "", scroll_bar_id, 0, 0, 200, 20, SBS_HORZ);
+  mass_setting.Show_Mass_Ratio();
+}
+
+void On_Command(HWND window, WPARAM wParam) {
+  if (HIWORD(wParam) == EN_CHANGE) {
+    char text[1024] = "";
+    GetWindowTextA(GetDlgItem(window, edit_id), text, sizeof text);
+    mass_setting.Text_Changed(text);
+  } else {
+    mass_setting.Other_Notification();
+  }
+  if (LOWORD(wParam) == set_button_id) mass_setting.Apply();
+}
+
+Scroll To_Scroll(WORD code) {
+  switch (code) {
+    case SB_LINELEFT: return Scroll::line_left;
+    case SB_LINERIGHT: return Scroll::line_right;
+    case SB_PAGELEFT: return Scroll::page_left;
+    case SB_PAGERIGHT: return Scroll::page_right;
+    case SB_THUMBPOSITION: return Scroll::thumb_position;
+    case SB_THUMBTRACK: return Scroll::thumb_track;
+    case SB_LEFT: return Scroll::to_left;
+    case SB_RIGHT: return Scroll::to_right;
+    default: return Scroll::other;
+  }
+}
+
+}  // namespace
+
+LRESULT CALLBACK PopupWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE:
+      On_Create(window, *reinterpret_cast<const CREATESTRUCTA*>(lParam));
+      return 0;
+    case WM_ACTIVATE:
+      // Not passed on, so activation leaves the keyboard focus where it is.
+      mass_setting.Show_Mass_Ratio();
+      return 0;
+    case WM_CLOSE:
+      mass_setting.Close();
+      return 0;
+    case WM_COMMAND:
+      On_Command(window, wParam);
+      return 0;
+    case WM_HSCROLL:
+      mass_setting.Scrolled(To_Scroll(LOWORD(wParam)), HIWORD(wParam));
+      return 0;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
