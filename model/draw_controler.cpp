@@ -98,8 +98,13 @@ void Draw_Controler::Initialize() {
   run_state = run_ready;
 }
 
+// The label shows whole degrees, so it is formatted again only when they
+// change: every step asks for it.
 void Draw_Controler::Write_Temperature_Label() {
-  Format_Int(text_string[1], text_bytes, texts::temperature_label, Truncate_To_Int(temperature));
+  const int degrees = Truncate_To_Int(temperature);
+  if (degrees == label_degrees) return;
+  label_degrees = degrees;
+  Format_Int(text_string[1], text_bytes, texts::temperature_label, degrees);
 }
 
 // Kinetic energy goes with the square of the speed: scaling the velocities by
@@ -144,10 +149,21 @@ void Collide(double& target_v, double& particle_v, double m) {
   particle_v = target_v + target_before - particle_v;
 }
 
+// Whether `value` lies strictly between `low` and `high` (low < high): then,
+// and only then, value - low and high - value are both positive. One
+// comparison of their product instead of two keeps the step quick, since
+// comparisons of doubles are what it spends its time on.
+bool Between(double value, double low, double high) { return (value - low) * (high - value) > 0.0; }
+
+// Whether a corner lies beyond the walls at 0 and `high_limit` (> 0): below
+// the one or above the other, where corner and corner - high_limit share a
+// sign.
+bool Beyond(double corner, double high_limit) { return corner * (corner - high_limit) > 0.0; }
+
 // A wall turns a velocity only when it carries the particle further out, so a
 // particle already beyond a wall and heading back keeps heading back.
 void Reflect_Axis(double corner, double high_limit, double& v) {
-  if ((corner > high_limit && v > 0.0) || (corner < 0.0 && v < 0.0)) v = -v;
+  if (Beyond(corner, high_limit) && (corner > high_limit ? v > 0.0 : v < 0.0)) v = -v;
 }
 
 // Periodic walls: a particle leaving through one wall comes back through the
@@ -165,63 +181,61 @@ void Wrap_Axis(double corner, double extent, double& low_edge, double& high_edge
 
 }  // namespace
 
-void Draw_Controler::Exchange_Momentum(int particle, int target) {
-  Collide(vel_x[target], vel_x[particle], mass_ratio);
-  Collide(vel_y[target], vel_y[particle], mass_ratio);
-}
-
 // The target's centre where this step found it, before its own move.
 void Draw_Controler::Record_Target_Centre(int target) {
   trace_x->Push(ellipse_left[target] + target_half);
   trace_y->Push(ellipse_top[target] + target_half);
 }
 
-void Draw_Controler::Reflect(int i, double x, double y, double size) {
-  Reflect_Axis(x, box_width - size, vel_x[i]);
-  Reflect_Axis(y, box_height - size, vel_y[i]);
+inline void Draw_Controler::Shift(int i) {
+  ellipse_left[i] += vel_x[i];
+  ellipse_top[i] += vel_y[i];
+  ellipse_right[i] += vel_x[i];
+  ellipse_bottom[i] += vel_y[i];
 }
 
-void Draw_Controler::Wrap(int i, double x, double y) {
-  Wrap_Axis(x, box_width, ellipse_left[i], ellipse_right[i]);
-  Wrap_Axis(y, box_height, ellipse_top[i], ellipse_bottom[i]);
-}
-
-// One time step. Every particle moves in a straight line by its velocity; the
+// One time step. Every particle moves in a straight line by its velocity. The
 // small ones do not see each other and meet only the target, which stands
-// where the last step left it until its own turn comes last. A particle whose
-// next corner (x, y) lies inside the target's square exchanges momentum with
-// it; the walls then act on that same corner: they reflect, or wrap the small
-// particles around in periodic mode.
+// where the last step left it until its own turn comes, last. A small
+// particle whose next corner (x, y) lies inside the target's square exchanges
+// momentum with it; the walls then act on that same corner: they reflect, or
+// wrap the small particles around in periodic mode.
 void Draw_Controler::Move() {
   rect_count = 1;
   const int n = Small_Count();
   const int t = n + 1;
   const int count = std::min(ellipse_count, t);
+  // The target stands still through the small particles' turns.
+  const double left = ellipse_left[t], top = ellipse_top[t], right = ellipse_right[t], bottom = ellipse_bottom[t];
+  const double high_x = box_width - particle_size, high_y = box_height - particle_size;
   bool collided = false;
 
-  for (int i = 1; i <= count; ++i) {
+  for (int i = 1; i <= std::min(count, n); ++i) {
     const double x = ellipse_left[i] + vel_x[i];
     const double y = ellipse_top[i] + vel_y[i];
-
-    if (i <= n && target_on == 1 && ellipse_left[t] < x && x < ellipse_right[t] && ellipse_top[t] < y &&
-        y < ellipse_bottom[t]) {
-      Exchange_Momentum(i, t);
+    // Only the next corner counts, strictly inside the target's square. Both
+    // axes are judged without a short cut: which side of the target a
+    // particle lies on is a coin toss the processor could only guess at.
+    if ((Between(x, left, right) & Between(y, top, bottom)) && target_on == 1) {
+      Collide(vel_x[t], vel_x[i], mass_ratio);
+      Collide(vel_y[t], vel_y[i], mass_ratio);
       collided = true;
     }
-    if (i == t && target_on == 1 && trace_on == 1 && collided) Record_Target_Centre(t);
-
-    if (i == t) {
-      Reflect(i, x, y, target_size);
-    } else if (periodic == 1) {
-      Wrap(i, x, y);
+    if (periodic == 1) {
+      Wrap_Axis(x, box_width, ellipse_left[i], ellipse_right[i]);
+      Wrap_Axis(y, box_height, ellipse_top[i], ellipse_bottom[i]);
     } else {
-      Reflect(i, x, y, particle_size);
+      Reflect_Axis(x, high_x, vel_x[i]);
+      Reflect_Axis(y, high_y, vel_y[i]);
     }
+    Shift(i);
+  }
 
-    ellipse_left[i] += vel_x[i];
-    ellipse_top[i] += vel_y[i];
-    ellipse_right[i] += vel_x[i];
-    ellipse_bottom[i] += vel_y[i];
+  if (count == t) {
+    if (target_on == 1 && trace_on == 1 && collided) Record_Target_Centre(t);
+    Reflect_Axis(ellipse_left[t] + vel_x[t], box_width - target_size, vel_x[t]);
+    Reflect_Axis(ellipse_top[t] + vel_y[t], box_height - target_size, vel_y[t]);
+    Shift(t);
   }
 
   Write_Temperature_Label();
@@ -231,27 +245,34 @@ void Draw_Controler::Move() {
   run_done = run_ready;
 }
 
-// Segment j runs from sample j back to sample j-1; entry 0 only holds the
-// oldest point as segment 1's end.
+namespace {
+
+// Fills starts[0..segments] with the samples from `first` on and
+// ends[1..segments] with the same samples one place later, each as the history
+// reads it: 0 past its newest sample.
+void Copy_Samples(const Trace& trace, int first, int segments, double* starts, double* ends) {
+  const int stored = std::clamp(trace.last - first + 1, 0, segments + 1);
+  std::copy_n(trace.data.begin() + first, stored, starts);
+  std::fill(starts + stored, starts + segments + 1, 0.0);
+  std::copy_n(starts, segments, ends + 1);
+}
+
+}  // namespace
+
+// Segment j runs from sample first + j back to sample first + j - 1, so the
+// path runs from the newest point back to the oldest; entry 0 only holds the
+// oldest point, as segment 1's end. The x history sets the length.
 void Draw_Controler::Rebuild_Path() {
   if (trace_on != 1) {
     line_count = 0;
     return;
   }
-  const Trace& xs = *trace_x;
-  const Trace& ys = *trace_y;
-  int k = xs.first;
-  line_x1[0] = xs.Get(k);
-  line_y1[0] = ys.Get(k);
-  int j = 1;
-  for (++k; k <= xs.last; ++k, ++j) {
-    line_x1[j] = xs.Get(k);
-    line_y1[j] = ys.Get(k);
-    line_x2[j] = line_x1[j - 1];
-    line_y2[j] = line_y1[j - 1];
-    line_pen[j] = colours::magenta;
-  }
-  line_count = j - 1;
+  const int first = trace_x->first;
+  const int segments = std::max(trace_x->last - first, 0);
+  Copy_Samples(*trace_x, first, segments, line_x1, line_x2);
+  Copy_Samples(*trace_y, first, segments, line_y1, line_y2);
+  std::fill(line_pen + 1, line_pen + 1 + segments, colours::magenta);
+  line_count = segments;
 }
 
 void Draw_Controler::Advance() {

@@ -51,12 +51,13 @@ class Draw_Controler : public Draw_Parameter, public Convert_CharToDouble {
   void Advance() override;
 
  private:
+  // The whole degrees label 1 shows; none yet.
+  int label_degrees = -1;
+
   int Small_Count() const;
   void Scale_Velocities(double factor);
   void Write_Temperature_Label();
-  void Exchange_Momentum(int particle, int target);
   void Record_Target_Centre(int target);
-  void Reflect(int i, double x, double y, double size);
-  void Wrap(int i, double x, double y);
+  void Shift(int i);
   void Rebuild_Path();
 };
