@@ -91,8 +91,7 @@ void On_Create(HWND window, const CREATESTRUCTA& create) {
   win32.window = window;
   Tick_Log_Open();
   main_window.Created();
-  win32.redraw_region =
-      CreateRectRgn(drawing_area.left, drawing_area.top, drawing_area.right, drawing_area.bottom);
+  win32.redraw_region = CreateRectRgnIndirect(&drawing_area);
   Create_Buttons(window, create.hInstance, false);
   win32.mass_setting = CreateWindowExA(0, mass_setting_class, "Mass Setting", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                                        CW_USEDEFAULT, 300, 100, window, nullptr, create.hInstance, nullptr);

@@ -3,6 +3,11 @@
 
 // The main window: class "Ws_OwnerWnd", the left-hand button column, the menu
 // bar, the animation timer and the drawing area.
+
+// The part of the client area redrawn after commands and ticks: right of the
+// button column, which ends at x = 160.
+inline constexpr RECT drawing_area = {165, 0, 1024, 768};
+
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Registers "Ws_OwnerWnd" and then "PopupWnd"; false as soon as one fails.

@@ -28,13 +28,6 @@ inline constexpr int menu_about = 40005;
 inline constexpr int menu_mass_ratio_20 = 40006;
 }  // namespace command
 
-// The part of the client area redrawn after commands and ticks: right of the
-// button column, which ends at x = 160.
-struct Drawing_Area {
-  int left, top, right, bottom;
-};
-inline constexpr Drawing_Area drawing_area = {165, 0, 1024, 768};
-
 // The view of the box: 1 pixel per unit in the normal window, 1.74 maximised.
 void Set_View(Draw_Parameter& view, bool maximised);
 

@@ -1,6 +1,6 @@
 #include "mass_setting_window.h"
 
-#include "main_window_logic.h"
+#include "main_window.h"
 #include "mass_setting_logic.h"
 #include "texts.h"
 #include "the_model.h"
@@ -41,10 +41,7 @@ class Win32_Mass_Setting final : public Mass_Setting_Platform {
   void Send_Close() override { SendMessageA(window, WM_CLOSE, 0, 0); }
   bool Main_Window_Maximised() override { return IsZoomed(GetWindow(window, GW_OWNER)) != FALSE; }
 
-  void Redraw_Main_Window() override {
-    const RECT area = {drawing_area.left, drawing_area.top, drawing_area.right, drawing_area.bottom};
-    InvalidateRect(GetWindow(window, GW_OWNER), &area, TRUE);
-  }
+  void Redraw_Main_Window() override { InvalidateRect(GetWindow(window, GW_OWNER), &drawing_area, TRUE); }
 };
 
 Win32_Mass_Setting win32;

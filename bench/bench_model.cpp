@@ -45,11 +45,11 @@ void BM_Memory_Floor(benchmark::State& state) {
   const int n = Draw_Controler::trace_capacity;
   for (auto _ : state) {
     for (Trace* trace : {m.trace_x.get(), m.trace_y.get()}) {
-      std::memmove(trace->data.data(), trace->data.data() + 1, (n - 1) * sizeof(double));
+      std::memmove(trace->data.get(), trace->data.get() + 1, (n - 1) * sizeof(double));
       trace->data[n - 1] = 1.0;
     }
-    const double* xs = m.trace_x->data.data();
-    const double* ys = m.trace_y->data.data();
+    const double* xs = m.trace_x->data.get();
+    const double* ys = m.trace_y->data.get();
     std::copy(xs + 1, xs + n, m.line_x1 + 1);
     std::copy(ys + 1, ys + n, m.line_y1 + 1);
     std::copy(xs, xs + n - 1, m.line_x2 + 1);

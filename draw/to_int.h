@@ -1,5 +1,5 @@
 #pragma once
-#include <climits>
+#include <algorithm>
 #include <cmath>
 
 // The one double-to-int conversion of the program: truncates toward zero
@@ -8,7 +8,5 @@
 // turns into undefined behaviour.
 inline int Truncate_To_Int(double value) {
   if (std::isnan(value)) return 0;
-  if (value >= 2147483648.0) return INT_MAX;
-  if (value <= -2147483649.0) return INT_MIN;
-  return static_cast<int>(value);
+  return static_cast<int>(std::clamp(value, -2147483648.0, 2147483647.0));
 }

@@ -252,7 +252,7 @@ namespace {
 // reads it: 0 past its newest sample.
 void Copy_Samples(const Trace& trace, int first, int segments, double* starts, double* ends) {
   const int stored = std::clamp(trace.last - first + 1, 0, segments + 1);
-  std::copy_n(trace.data.begin() + first, stored, starts);
+  std::copy_n(trace.data.get() + first, stored, starts);
   std::fill(starts + stored, starts + segments + 1, 0.0);
   std::copy_n(starts, segments, ends + 1);
 }

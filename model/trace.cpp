@@ -4,12 +4,8 @@
 #include <cstdlib>
 #include <new>
 
-Trace::Trace(int capacity_) : capacity(std::max(capacity_, 1)) {
-  try {
-    data.resize(capacity);
-  } catch (const std::bad_alloc&) {
-    std::exit(1);
-  }
+Trace::Trace(int capacity_) : capacity(std::max(capacity_, 1)), data(new (std::nothrow) double[capacity]) {
+  if (data == nullptr) std::exit(1);
 }
 
 void Trace::Push(double value) {
@@ -18,6 +14,6 @@ void Trace::Push(double value) {
     return;
   }
   // Full: the oldest sample drops out at index 0.
-  std::copy(data.begin() + 1, data.end(), data.begin());
+  std::copy(data.get() + 1, data.get() + capacity, data.get());
   data[capacity - 1] = value;
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include <vector>
+#include <memory>
 
 // Bounded history of samples: the most recent `capacity` values, oldest at
 // index 0. A full trace shifts everything down one place per push, so readers
@@ -7,7 +7,7 @@
 class Trace {
  public:
   int capacity;
-  std::vector<double> data;
+  std::unique_ptr<double[]> data;
   int last = -1;
   int first = 0;
 

@@ -21,7 +21,7 @@ fi
 
 log="$(mktemp)"
 trap 'rm -f "$log"' EXIT
-drive() { wine "$build/tests/wine/tumblen_drive.exe" "$@"; }
+drive() { wine "$build/tumblen_drive.exe" "$@"; }
 now_us() { echo $(($(date +%s%N) / 1000)); }
 launched="$(now_us)"
 TUMBLEN_TICK_LOG="$log" wine "$build/app/tumblen.exe" &

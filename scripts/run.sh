@@ -23,7 +23,7 @@ if [ "${1:-}" != --headless ]; then
   exec env -u DISPLAY scripts/wine-env.sh "$build" "$0" --headless
 fi
 
-drive() { wine "$build/tests/wine/tumblen_drive.exe" "$@"; }
+drive() { wine "$build/tumblen_drive.exe" "$@"; }
 wine "$build/app/tumblen.exe" &
 pid=$!
 drive wait

@@ -1,0 +1,25 @@
+# Makes the release ZIP and checks what a user downloads: just tumblen.exe and
+# README.txt, the exe stripped of debug sections and importing only Windows'
+# own DLLs (no MinGW runtime to ship beside it).
+#   cmake -DBUILD=... -DCPACK=... -DOBJDUMP=... -P check_package.cmake
+set(out ${BUILD}/package-check)
+file(REMOVE_RECURSE ${out})
+execute_process(COMMAND ${CPACK} --config ${BUILD}/CPackConfig.cmake -B ${out} OUTPUT_QUIET)
+file(GLOB zip ${out}/*.zip)
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar tf ${zip} OUTPUT_VARIABLE entries)
+string(REGEX MATCHALL "[^\n]+" entries "${entries}")
+list(SORT entries)
+if(NOT entries STREQUAL "README.txt;tumblen.exe")
+  message(FATAL_ERROR "the ZIP '${zip}' holds '${entries}', not just README.txt and tumblen.exe")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar xf ${zip} WORKING_DIRECTORY ${out})
+execute_process(COMMAND ${OBJDUMP} -h -p ${out}/tumblen.exe OUTPUT_VARIABLE dump)
+string(REGEX MATCHALL "DLL Name: [^\r\n]+" imports "${dump}")
+string(TOLOWER "${imports}" imports)
+string(REGEX REPLACE "dll name: (kernel32|user32|gdi32|msvcrt)\\.dll;?" "" others "${imports}")
+if(dump MATCHES "\\.debug" OR NOT imports OR others)
+  message(FATAL_ERROR "the packed exe carries debug sections or imports more than Windows' own DLLs: ${imports}")
+endif()
+file(SIZE ${out}/tumblen.exe exe_size)
+file(SIZE ${zip} zip_size)
+message(STATUS "tumblen.exe ${exe_size} bytes, ZIP ${zip_size} bytes; ${imports}")
