@@ -14,7 +14,7 @@ cd "$(dirname "$0")/.."
 lines() {
   git ls-files --cached --others --exclude-standard -- "$1" |
     grep -E '\.(cpp|h|sh|py|cmake)$|(^|/)CMakeLists\.txt$' | grep -Ev "${2:-^$}" |
-    while read -r f; do [ -f "$f" ] && cat "$f"; done |
+    while read -r f; do if [ -f "$f" ]; then cat "$f"; fi; done |
     awk '!/^[[:space:]]*($|\/\/|\/\*|\*|#([ !]|$))/ { n++ } END { print n + 0 }'
 }
 

@@ -1,7 +1,6 @@
 # Makes the release ZIP and checks what a user downloads: just tumblen.exe and
 # README.txt, the exe stripped of debug sections and importing only Windows'
-# own DLLs (no MinGW runtime to ship beside it).
-#   cmake -DBUILD=... -DCPACK=... -DOBJDUMP=... -P check_package.cmake
+# own DLLs (no MinGW runtime to ship beside it). Run by CTest.
 set(out ${BUILD}/package-check)
 file(REMOVE_RECURSE ${out})
 execute_process(COMMAND ${CPACK} --config ${BUILD}/CPackConfig.cmake -B ${out} OUTPUT_QUIET)
