@@ -34,7 +34,8 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 tumblen_wine_init() (
   flock 9
   stamp="$WINEPREFIX.stamp"
-  [ "$(cat "$stamp" 2>/dev/null)" = "managed=$tumblen_wine_managed" ] && exit 0
+  settings="managed=$tumblen_wine_managed marlett"
+  [ "$(cat "$stamp" 2>/dev/null)" = "$settings" ] && exit 0
   if [ ! -f "$stamp" ]; then
     echo "Initialising the Wine prefix $WINEPREFIX" >&2
     rm -rf "$WINEPREFIX"
@@ -42,8 +43,10 @@ tumblen_wine_init() (
   fi
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$tumblen_wine_managed" /f >/dev/null 2>&1 ||
     { echo "setting up the Wine prefix failed" >&2; exit 1; }
+  # The symbol font of the caption buttons, which this Wine does not find in its own data folder.
+  cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   wineserver -w
-  echo "managed=$tumblen_wine_managed" >"$stamp"
+  echo "$settings" >"$stamp"
 ) 9>"$WINEPREFIX.lock"
 
 if [ "${BASH_SOURCE[0]}" != "$0" ]; then

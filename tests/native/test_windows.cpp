@@ -66,7 +66,7 @@ TEST_F(Main_Window_Test, StartsLaidOutWithTheTargetAbsentAndRunsTheTimerOnceTheM
   window.Tick();  // a tick that only lays out stops the timer
   model->popup_open = 2;  // only 1 counts as the Mass Setting window showing
   window.Command(command::menu_mass_ratio);
-  EXPECT_EQ(Ints({fake.timer, model->popup_open, window.Inert()}), Ints({0, 2, 0}));
+  EXPECT_EQ(Ints({fake.timer, model->phase, model->popup_open, window.Inert()}), Ints({0, 1, 2, 0}));
 }
 
 // Random sessions of commands and ticks: each command does what it says, and
@@ -159,9 +159,10 @@ TEST_F(Mass_Setting_Test, TypedTextOrScrollingMovesThePositionWithin1To100) {
     EXPECT_EQ(After(c.from, [&] { window.Scrolled(c.code, c.thumb); }), p + " " + p + " " + p) << c.from;
   }
   // A change while disarmed is ignored and re-arms; so does any other notification.
-  EXPECT_EQ(After(20, [&] { window.edit_armed = false, window.Text_Changed("77"); }) + " " +
+  EXPECT_EQ(After(20, [&] { window.edit_armed = false, window.Text_Changed("55"); }) + " " +
+                After(20, [&] { window.edit_armed = false, window.Text_Changed("55"), window.Text_Changed("77"); }) + " " +
                 After(20, [&] { window.edit_armed = false, window.Other_Notification(), window.Text_Changed("77"); }),
-            "20 20 20 77 77 20");
+            "20 20 20 77 77 20 77 77 20");
 }
 
 TEST_F(Mass_Setting_Test, ShowingDropsWhatWasNotAppliedAndApplyingLaysOutAfresh) {
