@@ -1,32 +1,11 @@
 #pragma once
 #include "draw_controler.h"
+#include "ids.h"
 
 // What the main window decides: which command changes which model field,
 // which controls are usable afterwards, when the timer runs and when the
 // drawing area is redrawn. The window procedure turns messages into these
 // calls; the window system is reached only through Main_Window_Platform.
-
-// Each button's control id is the command it sends; the menu's start at 40001.
-namespace command {
-inline constexpr int start = 2;
-inline constexpr int stop = 3;
-inline constexpr int heat_up = 4;
-inline constexpr int cool_down = 5;
-inline constexpr int particles_20 = 6;
-inline constexpr int particles_200 = 7;
-inline constexpr int exit = 8;
-inline constexpr int target_on = 9;
-inline constexpr int target_off = 10;
-inline constexpr int trace_start = 12;
-inline constexpr int trace_stop = 13;
-inline constexpr int boundary = 14;
-inline constexpr int menu_mass_ratio = 40001;
-inline constexpr int menu_particles_200 = 40002;
-inline constexpr int menu_particles_20 = 40003;
-inline constexpr int menu_temperature_20 = 40004;
-inline constexpr int menu_about = 40005;
-inline constexpr int menu_mass_ratio_20 = 40006;
-}  // namespace command
 
 // The view of the box: 1 pixel per unit in the normal window, 1.74 maximised.
 void Set_View(Draw_Parameter& view, bool maximised);

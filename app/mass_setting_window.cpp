@@ -1,16 +1,12 @@
 #include "mass_setting_window.h"
 
+#include "ids.h"
 #include "main_window.h"
 #include "mass_setting_logic.h"
 #include "texts.h"
 #include "the_model.h"
 
 namespace {
-
-constexpr int set_button_id = 11;
-constexpr int label_id = 99;
-constexpr int edit_id = 100;
-constexpr int scroll_bar_id = 101;
 
 // The Mass Setting window's requests, carried out on the real window.
 class Win32_Mass_Setting final : public Mass_Setting_Platform {
@@ -25,13 +21,13 @@ class Win32_Mass_Setting final : public Mass_Setting_Platform {
     info.nMax = Mass_Setting::highest + Mass_Setting::page - 1;
     info.nPage = Mass_Setting::page;
     info.nPos = position;
-    SetScrollInfo(GetDlgItem(window, scroll_bar_id), SB_CTL, &info, TRUE);
+    SetScrollInfo(GetDlgItem(window, mass_control::scroll_bar), SB_CTL, &info, TRUE);
   }
 
   // The edit box notifies this window from inside SetWindowTextA. The caret
   // then goes to the end, where the user's next keystroke belongs.
   void Set_Edit_Text(const char* text) override {
-    HWND edit = GetDlgItem(window, edit_id);
+    HWND edit = GetDlgItem(window, mass_control::edit);
     SetWindowTextA(edit, text);
     const int end = GetWindowTextLengthA(edit);
     SendMessageA(edit, EM_SETSEL, end, end);
@@ -55,23 +51,25 @@ void Create_Control(HWND window, HINSTANCE instance, const char* kind, const cha
 
 void On_Create(HWND window, const CREATESTRUCTA& create) {
   win32.window = window;
-  Create_Control(window, create.hInstance, "BUTTON", texts::mass_set_button, set_button_id, 220, 20, 50, 30,
+  const HINSTANCE instance = create.hInstance;
+  Create_Control(window, instance, "BUTTON", texts::mass_set_button, mass_control::set_button, 220, 20, 50, 30,
                  BS_DEFPUSHBUTTON);
-  Create_Control(window, create.hInstance, "STATIC", texts::mass_current_label, label_id, 0, 40, 150, 20, SS_CENTER);
-  Create_Control(window, create.hInstance, "EDIT", "", edit_id, 150, 40, 50, 20, WS_BORDER | ES_RIGHT);
-  Create_Control(window, create.hInstance, "SCROLLBAR", "", scroll_bar_id, 0, 0, 200, 20, SBS_HORZ);
+  Create_Control(window, instance, "STATIC", texts::mass_current_label, mass_control::label, 0, 40, 150, 20,
+                 SS_CENTER);
+  Create_Control(window, instance, "EDIT", "", mass_control::edit, 150, 40, 50, 20, WS_BORDER | ES_RIGHT);
+  Create_Control(window, instance, "SCROLLBAR", "", mass_control::scroll_bar, 0, 0, 200, 20, SBS_HORZ);
   mass_setting.Show_Mass_Ratio();
 }
 
 void On_Command(HWND window, WPARAM wParam) {
   if (HIWORD(wParam) == EN_CHANGE) {
     char text[1024] = "";
-    GetWindowTextA(GetDlgItem(window, edit_id), text, sizeof text);
+    GetWindowTextA(GetDlgItem(window, mass_control::edit), text, sizeof text);
     mass_setting.Text_Changed(text);
   } else {
     mass_setting.Other_Notification();
   }
-  if (LOWORD(wParam) == set_button_id) mass_setting.Apply();
+  if (LOWORD(wParam) == mass_control::set_button) mass_setting.Apply();
 }
 
 Scroll To_Scroll(WORD code) {

@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr int mass_setting_button = 11;  // 設定 in the Mass Setting window
-
 HWND Find_Main_Window() { return FindWindowA("Ws_OwnerWnd", nullptr); }
 
 int Fail(const char* why, const char* what = "") {
@@ -43,7 +41,7 @@ bool Close_Dialog() {
   HWND about = FindWindowW(nullptr, L"バージョン情報");
   if (about != nullptr) return Click(about, IDOK);
   HWND mass = FindWindowA("PopupWnd", nullptr);
-  return mass != nullptr && IsWindowVisible(mass) && Click(mass, mass_setting_button);
+  return mass != nullptr && IsWindowVisible(mass) && Click(mass, mass_control::set_button);
 }
 
 int Soak(int seconds) {
