@@ -13,14 +13,10 @@ Mass_Setting::Mass_Setting(Draw_Controler& model_, Mass_Setting_Platform& platfo
 void Mass_Setting::Show_Mass_Ratio() {
   position = std::clamp(Truncate_To_Int(model.mass_ratio), lowest, highest);
   platform.Set_Scroll_Position(position);
-  Write_Position(false);
+  Write_Position();
 }
 
 void Mass_Setting::Text_Changed(const char* text) {
-  if (!edit_armed) {
-    edit_armed = true;
-    return;
-  }
   // Text that is not a number stays as typed and changes nothing.
   if (!model.Check_Text(text)) return;
   // However far out of range, a number gives 1 or 100 and the text is
@@ -28,16 +24,14 @@ void Mass_Setting::Text_Changed(const char* text) {
   position = Truncate_To_Int(model.To_Double(text));
   if (position > highest) {
     position = highest;
-    Write_Position(true);
+    Write_Position();
   }
   if (position < lowest) {
     position = lowest;
-    Write_Position(true);
+    Write_Position();
   }
   platform.Set_Scroll_Position(position);
 }
-
-void Mass_Setting::Other_Notification() { edit_armed = true; }
 
 void Mass_Setting::Scrolled(Scroll code, int thumb) {
   switch (code) {
@@ -51,7 +45,7 @@ void Mass_Setting::Scrolled(Scroll code, int thumb) {
     default: break;  // a dragged thumb shows its place only when released
   }
   platform.Set_Scroll_Position(position);
-  Write_Position(false);
+  Write_Position();
 }
 
 // The value applied is the position as the last change left it; the model
@@ -71,10 +65,8 @@ void Mass_Setting::Close() {
   platform.Redraw_Main_Window();
 }
 
-void Mass_Setting::Write_Position(bool act_on_change) {
+void Mass_Setting::Write_Position() {
   char text[16];
   Format_Int(text, sizeof text, "%d", position);
-  edit_armed = act_on_change;
   platform.Set_Edit_Text(text);
-  edit_armed = true;
 }

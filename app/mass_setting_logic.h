@@ -15,8 +15,8 @@ class Mass_Setting_Platform {
   virtual ~Mass_Setting_Platform() = default;
   // The scroll bar: positions 1..100 (range 1..109 with a page of 10).
   virtual void Set_Scroll_Position(int position) = 0;
-  // Like the real edit box, reports the change back before it returns:
-  // Other_Notification() and then Text_Changed(text).
+  // Like the real edit box, reports the change back as Text_Changed(text)
+  // before it returns.
   virtual void Set_Edit_Text(const char* text) = 0;
   virtual void Hide() = 0;
   // Asks the window to close; that comes back as Close() before it returns.
@@ -38,8 +38,6 @@ class Mass_Setting {
   void Show_Mass_Ratio();
   // The edit box's text changed.
   void Text_Changed(const char* text);
-  // Any other notification of the window's controls.
-  void Other_Notification();
   void Scrolled(Scroll code, int thumb);
   // The 設定 button.
   void Apply();
@@ -47,12 +45,9 @@ class Mass_Setting {
 
   // The mass ratio the button applies.
   int position = lowest;
-  // Whether a text change is acted on; off only around the window's own
-  // writes of the edit text.
-  bool edit_armed = true;
 
  private:
-  void Write_Position(bool act_on_change);
+  void Write_Position();
 
   Draw_Controler& model;
   Mass_Setting_Platform& platform;

@@ -12,6 +12,10 @@ namespace {
 class Win32_Mass_Setting final : public Mass_Setting_Platform {
  public:
   HWND window = nullptr;
+  // Whether a change of the edit text is acted on. Off around the window's
+  // own writes, but the edit box's update notification, which comes first,
+  // turns it on again: a write is read back like a keystroke.
+  bool edit_armed = true;
 
   void Set_Scroll_Position(int position) override {
     SCROLLINFO info = {};
@@ -28,7 +32,9 @@ class Win32_Mass_Setting final : public Mass_Setting_Platform {
   // then goes to the end, where the user's next keystroke belongs.
   void Set_Edit_Text(const char* text) override {
     HWND edit = GetDlgItem(window, mass_control::edit);
+    edit_armed = false;
     SetWindowTextA(edit, text);
+    edit_armed = true;
     const int end = GetWindowTextLengthA(edit);
     SendMessageA(edit, EM_SETSEL, end, end);
   }
@@ -62,12 +68,12 @@ void On_Create(HWND window, const CREATESTRUCTA& create) {
 }
 
 void On_Command(HWND window, WPARAM wParam) {
-  if (HIWORD(wParam) == EN_CHANGE) {
+  if (HIWORD(wParam) == EN_CHANGE && win32.edit_armed) {
     char text[1024] = "";
     GetWindowTextA(GetDlgItem(window, mass_control::edit), text, sizeof text);
     mass_setting.Text_Changed(text);
   } else {
-    mass_setting.Other_Notification();
+    win32.edit_armed = true;
   }
   if (LOWORD(wParam) == mass_control::set_button) mass_setting.Apply();
 }
