@@ -2,6 +2,7 @@
 
 #include "about_dialog.h"
 #include "draw_paint.h"
+#include "japanese_text.h"
 #include "main_window_logic.h"
 #include "mass_setting_window.h"
 #include "texts.h"
@@ -10,8 +11,8 @@
 
 namespace {
 
-constexpr char main_class[] = "Ws_OwnerWnd";
-constexpr char mass_setting_class[] = "PopupWnd";
+constexpr wchar_t main_class[] = L"Ws_OwnerWnd";
+constexpr wchar_t mass_setting_class[] = L"PopupWnd";
 constexpr UINT_PTR timer_id = 1;
 
 struct Button {
@@ -46,17 +47,17 @@ class Win32_Main_Window final : public Main_Window_Platform {
   HRGN redraw_region = nullptr;
 
   void Enable(int id, bool enabled) override { EnableWindow(GetDlgItem(window, id), enabled); }
-  void Set_Text(int id, const char* text) override { SetWindowTextA(GetDlgItem(window, id), text); }
+  void Set_Text(int id, const char* text) override { SetWindowTextW(GetDlgItem(window, id), Wide_Text(text)); }
   void Start_Timer() override { SetTimer(window, timer_id, 100, nullptr); }
   void Stop_Timer() override { KillTimer(window, timer_id); }
   void Redraw() override { InvalidateRgn(window, redraw_region, TRUE); }
 
   void Grey_Settings_Menu(bool greyed) override {
-    MENUITEMINFOA settings = {};
+    MENUITEMINFOW settings = {};
     settings.cbSize = sizeof settings;
     settings.fMask = MIIM_STATE;
     settings.fState = greyed ? MFS_GRAYED : MFS_ENABLED;
-    SetMenuItemInfoA(GetMenu(window), 0, TRUE, &settings);
+    SetMenuItemInfoW(GetMenu(window), 0, TRUE, &settings);
     // Shown at once rather than at the menu bar's next repaint.
     DrawMenuBar(window);
   }
@@ -68,11 +69,11 @@ class Win32_Main_Window final : public Main_Window_Platform {
   }
 
   void Show_About() override {
-    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
-    DialogBoxParamA(instance, "KavrinoVer", window, AboutDlgProc, 0);
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+    DialogBoxParamW(instance, L"KavrinoVer", window, AboutDlgProc, 0);
   }
 
-  void Close() override { SendMessageA(window, WM_CLOSE, 0, 0); }
+  void Close() override { SendMessageW(window, WM_CLOSE, 0, 0); }
 };
 
 Win32_Main_Window win32;
@@ -82,18 +83,18 @@ void Create_Buttons(HWND window, HINSTANCE instance, bool made_by_entry) {
   for (const Button& button : buttons) {
     if (button.made_by_entry != made_by_entry) continue;
     const DWORD style = WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON | (button.enabled ? 0 : WS_DISABLED);
-    CreateWindowExA(0, "BUTTON", button.text, style, 40, button.y, 120, 30, window,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.id)), instance, nullptr);
+    Use_Japanese_Font(CreateWindowExW(0, L"BUTTON", Wide_Text(button.text), style, 40, button.y, 120, 30, window,
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.id)), instance, nullptr));
   }
 }
 
-void On_Create(HWND window, const CREATESTRUCTA& create) {
+void On_Create(HWND window, const CREATESTRUCTW& create) {
   win32.window = window;
   Tick_Log_Open();
   main_window.Created();
   win32.redraw_region = CreateRectRgnIndirect(&drawing_area);
   Create_Buttons(window, create.hInstance, false);
-  win32.mass_setting = CreateWindowExA(0, mass_setting_class, "Mass Setting", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+  win32.mass_setting = CreateWindowExW(0, mass_setting_class, L"Mass Setting", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                                        CW_USEDEFAULT, 300, 100, window, nullptr, create.hInstance, nullptr);
 }
 
@@ -121,7 +122,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
   if (!main_window.Inert() || message == WM_DESTROY) {
     switch (message) {
       case WM_CREATE:
-        On_Create(window, *reinterpret_cast<const CREATESTRUCTA*>(lParam));
+        On_Create(window, *reinterpret_cast<const CREATESTRUCTW*>(lParam));
         return 0;
       case WM_SIZE:
         main_window.Resized(wParam == SIZE_MAXIMIZED);
@@ -140,41 +141,43 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         return 0;
     }
   }
-  return DefWindowProcA(window, message, wParam, lParam);
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 bool Register_Window_Classes(HINSTANCE instance) {
-  WNDCLASSA main = {};
+  WNDCLASSW main = {};
   main.style = CS_HREDRAW | CS_VREDRAW;
   main.lpfnWndProc = MainWndProc;
   main.hInstance = instance;
-  main.hIcon = LoadIconA(instance, "KavrinoIcon");
-  main.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  main.hIcon = LoadIconW(instance, L"KavrinoIcon");
+  main.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   main.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-  main.lpszMenuName = "Kavrino";
+  main.lpszMenuName = L"Kavrino";
   main.lpszClassName = main_class;
-  if (RegisterClassA(&main) == 0) return false;
+  if (RegisterClassW(&main) == 0) return false;
 
-  WNDCLASSA mass_setting = main;
+  WNDCLASSW mass_setting = main;
   mass_setting.lpfnWndProc = PopupWndProc;
   mass_setting.lpszMenuName = nullptr;
   mass_setting.lpszClassName = mass_setting_class;
-  return RegisterClassA(&mass_setting) != 0;
+  return RegisterClassW(&mass_setting) != 0;
 }
 
 HWND Create_Main_Window(HINSTANCE instance) {
-  return CreateWindowExA(0, main_class, "Tumblen", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
+  return CreateWindowExW(0, main_class, L"Tumblen", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
                          660, 560, nullptr, nullptr, instance, nullptr);
 }
 
 void Create_Entry_Buttons(HWND window, HINSTANCE instance) { Create_Buttons(window, instance, true); }
 
+// Unicode messages, so that a key typed into the Mass Setting window reaches
+// its edit box as the character it is, whatever the system's code page.
 int Run_Message_Loop() {
   MSG message = {};
-  while (const BOOL got = GetMessageA(&message, nullptr, 0, 0)) {
+  while (const BOOL got = GetMessageW(&message, nullptr, 0, 0)) {
     if (got == -1) return -1;
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
   return static_cast<int>(message.wParam);
 }

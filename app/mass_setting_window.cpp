@@ -1,6 +1,7 @@
 #include "mass_setting_window.h"
 
 #include "ids.h"
+#include "japanese_text.h"
 #include "main_window.h"
 #include "mass_setting_logic.h"
 #include "texts.h"
@@ -28,19 +29,19 @@ class Win32_Mass_Setting final : public Mass_Setting_Platform {
     SetScrollInfo(GetDlgItem(window, mass_control::scroll_bar), SB_CTL, &info, TRUE);
   }
 
-  // The edit box notifies this window from inside SetWindowTextA. The caret
+  // The edit box notifies this window from inside SetWindowTextW. The caret
   // then goes to the end, where the user's next keystroke belongs.
   void Set_Edit_Text(const char* text) override {
     HWND edit = GetDlgItem(window, mass_control::edit);
     edit_armed = false;
-    SetWindowTextA(edit, text);
+    SetWindowTextW(edit, Wide_Text(text));
     edit_armed = true;
-    const int end = GetWindowTextLengthA(edit);
-    SendMessageA(edit, EM_SETSEL, end, end);
+    const int end = GetWindowTextLengthW(edit);
+    SendMessageW(edit, EM_SETSEL, end, end);
   }
 
   void Hide() override { ShowWindow(window, SW_HIDE); }
-  void Send_Close() override { SendMessageA(window, WM_CLOSE, 0, 0); }
+  void Send_Close() override { SendMessageW(window, WM_CLOSE, 0, 0); }
   bool Main_Window_Maximised() override { return IsZoomed(GetWindow(window, GW_OWNER)) != FALSE; }
 
   void Redraw_Main_Window() override { InvalidateRect(GetWindow(window, GW_OWNER), &drawing_area, TRUE); }
@@ -49,29 +50,34 @@ class Win32_Mass_Setting final : public Mass_Setting_Platform {
 Win32_Mass_Setting win32;
 Mass_Setting mass_setting(the_model, win32);
 
-void Create_Control(HWND window, HINSTANCE instance, const char* kind, const char* text, int id, int x, int y,
+void Create_Control(HWND window, HINSTANCE instance, const wchar_t* kind, const char* text, int id, int x, int y,
                     int width, int height, DWORD style) {
-  CreateWindowExA(0, kind, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, window,
-                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+  Use_Japanese_Font(CreateWindowExW(0, kind, Wide_Text(text), WS_CHILD | WS_VISIBLE | style, x, y, width,
+                                    height, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
+                                    nullptr));
 }
 
-void On_Create(HWND window, const CREATESTRUCTA& create) {
+void On_Create(HWND window, const CREATESTRUCTW& create) {
   win32.window = window;
   const HINSTANCE instance = create.hInstance;
-  Create_Control(window, instance, "BUTTON", texts::mass_set_button, mass_control::set_button, 220, 20, 50, 30,
+  Create_Control(window, instance, L"BUTTON", texts::mass_set_button, mass_control::set_button, 220, 20, 50, 30,
                  BS_DEFPUSHBUTTON);
-  Create_Control(window, instance, "STATIC", texts::mass_current_label, mass_control::label, 0, 40, 150, 20,
+  Create_Control(window, instance, L"STATIC", texts::mass_current_label, mass_control::label, 0, 40, 150, 20,
                  SS_CENTER);
-  Create_Control(window, instance, "EDIT", "", mass_control::edit, 150, 40, 50, 20, WS_BORDER | ES_RIGHT);
-  Create_Control(window, instance, "SCROLLBAR", "", mass_control::scroll_bar, 0, 0, 200, 20, SBS_HORZ);
+  Create_Control(window, instance, L"EDIT", "", mass_control::edit, 150, 40, 50, 20, WS_BORDER | ES_RIGHT);
+  Create_Control(window, instance, L"SCROLLBAR", "", mass_control::scroll_bar, 0, 0, 200, 20, SBS_HORZ);
   mass_setting.Show_Mass_Ratio();
 }
 
+// What the user typed is read as characters and only then turned into code
+// page 932 bytes, so a fullwidth '５' stays a fullwidth digit, not '5'.
 void On_Command(HWND window, WPARAM wParam) {
   if (HIWORD(wParam) == EN_CHANGE && win32.edit_armed) {
-    char text[1024] = "";
-    GetWindowTextA(GetDlgItem(window, mass_control::edit), text, sizeof text);
-    mass_setting.Text_Changed(text);
+    wchar_t text[1024] = L"";
+    GetWindowTextW(GetDlgItem(window, mass_control::edit), text, 1024);
+    char bytes[2 * 1024];
+    To_932(text, bytes, sizeof bytes);
+    mass_setting.Text_Changed(bytes);
   } else {
     win32.edit_armed = true;
   }
@@ -97,7 +103,7 @@ Scroll To_Scroll(WORD code) {
 LRESULT CALLBACK PopupWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
-      On_Create(window, *reinterpret_cast<const CREATESTRUCTA*>(lParam));
+      On_Create(window, *reinterpret_cast<const CREATESTRUCTW*>(lParam));
       return 0;
     case WM_ACTIVATE:
       // Not passed on, so activation leaves the keyboard focus where it is.
@@ -113,5 +119,5 @@ LRESULT CALLBACK PopupWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
       mass_setting.Scrolled(To_Scroll(LOWORD(wParam)), HIWORD(wParam));
       return 0;
   }
-  return DefWindowProcA(window, message, wParam, lParam);
+  return DefWindowProcW(window, message, wParam, lParam);
 }

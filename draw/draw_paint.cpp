@@ -1,11 +1,13 @@
 #include "draw_paint.h"
 
 #include "display_list_painter.h"
+#include "japanese_text.h"
 
 namespace {
 
 // The drawing surface of a Win32 device context: each operation is the GDI
-// call of the same name. Colour and COLORREF share the layout 0x00BBGGRR.
+// call of the same name; text goes out as UTF-16. Colour and COLORREF share
+// the layout 0x00BBGGRR.
 class Gdi_Surface final : public Draw_Surface {
  public:
   explicit Gdi_Surface(HDC dc) : dc_(dc) {}
@@ -23,7 +25,10 @@ class Gdi_Surface final : public Draw_Surface {
   void Set_Bk_Mode(int mode) override { SetBkMode(dc_, mode); }
   void Set_Bk_Color(Colour colour) override { SetBkColor(dc_, colour); }
   void Set_Text_Color(Colour colour) override { SetTextColor(dc_, colour); }
-  void Text_Out(int x, int y, const char* bytes, int length) override { TextOutA(dc_, x, y, bytes, length); }
+  void Text_Out(int x, int y, const char* bytes, int length) override {
+    const Wide_Text text(bytes, length);
+    TextOutW(dc_, x, y, text, text.length);
+  }
 
  private:
   static HGDIOBJ To_Gdi(Object object) { return reinterpret_cast<HGDIOBJ>(object); }
@@ -39,8 +44,12 @@ void Draw_Paint(HWND window, Draw_Parameter& list) {
   // Without a device context there is nothing to draw on; the paint cycle is
   // still closed.
   if (HDC dc = BeginPaint(window, &paint)) {
+    // The labels' font: the surface's own, unless it lacks Japanese glyphs.
+    const HFONT font = Japanese_Font();
+    const HGDIOBJ own_font = font ? SelectObject(dc, font) : nullptr;
     Gdi_Surface surface(dc);
     Paint_Display_List(list, surface);
+    if (own_font) SelectObject(dc, own_font);
   }
   EndPaint(window, &paint);
 }

@@ -35,7 +35,7 @@ class Draw_Surface {
   virtual void Set_Bk_Mode(int mode) = 0;
   virtual void Set_Bk_Color(Colour colour) = 0;
   virtual void Set_Text_Color(Colour colour) = 0;
-  // `length` bytes of ANSI (code page 932) text, top-left corner at (x, y),
-  // in the surface's current font.
+  // `length` bytes of code page 932 text, top-left corner at (x, y), in the
+  // surface's current font.
   virtual void Text_Out(int x, int y, const char* bytes, int length) = 0;
 };

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, whatever the build, the tests and the
-# Wine run still lack, and generates the Japanese locale Wine needs for code
-# page 932. Does nothing when everything is already there.
+# Wine run still lack, and generates the locales Wine needs for their code
+# pages. Does nothing when everything is already there.
 set -euo pipefail
 
 packages=(
@@ -24,9 +24,15 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
-  echo "Generating the ja_JP.UTF-8 locale"
-  "${sudo[@]}" sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
-  "${sudo[@]}" locale-gen >/dev/null
-fi
+# Wine takes its ANSI code page from the locale: Japanese (932) for the
+# program, English (1252) and Chinese (936) for its tests, and whichever
+# TUMBLEN_LOCALE names for scripts/run.sh.
+for wanted in ja_JP.UTF-8 en_US.UTF-8 zh_CN.UTF-8 ${TUMBLEN_LOCALE:-}; do
+  name="${wanted%%.*}"
+  locale -a 2>/dev/null | grep -qix "$name\.utf-\?8" && continue
+  echo "Generating the $name.UTF-8 locale"
+  "${sudo[@]}" sed -i "s/^# *\($name.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+  grep -q "^$name.UTF-8 UTF-8" /etc/locale.gen || echo "$name.UTF-8 UTF-8" | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+  regenerate=1
+done
+[ -z "${regenerate:-}" ] || "${sudo[@]}" locale-gen >/dev/null

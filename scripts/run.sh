@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Runs Tumblen under Wine with Japanese texts, after installing whatever is
-# missing and building the Windows program (windows preset).
+# Runs Tumblen under Wine, after installing whatever is missing and building
+# the Windows program (windows preset). Wine runs in the locale TUMBLEN_LOCALE
+# names, by default Japanese (ja_JP.UTF-8): TUMBLEN_LOCALE=en_US.UTF-8 shows
+# the program as it looks on English Windows.
 #
 # With a display (and CI unset) the window opens there. Otherwise the program
 # runs on a virtual display: スタート, 粒子あり and 追跡開始 are clicked, and after

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The Wine environment of every run of the program and its tests: a 64-bit
-# prefix of the build's own, Japanese locale so the ANSI code page is 932, no
-# Mono or Gecko installers, and Wine quiet unless WINEDEBUG is already set.
+# prefix of the build's own; the locale TUMBLEN_LOCALE names, by default
+# Japanese (ja_JP.UTF-8, ANSI code page 932), since Wine takes its code page
+# from it; no Mono or Gecko installers; and Wine quiet unless WINEDEBUG is
+# already set.
 #
 #   source scripts/wine-env.sh [BUILD_DIR]
 #       exports the environment and makes the prefix if it is not there yet.
@@ -25,7 +27,8 @@ mkdir -p "$tumblen_wine_build"
 tumblen_wine_managed=N tumblen_wine_name=wine-prefix
 [ "${TUMBLEN_WINE_MANAGED:-}" = 1 ] && tumblen_wine_managed=Y tumblen_wine_name=wine-prefix-managed
 WINEPREFIX="$(cd "$tumblen_wine_build" && pwd)/$tumblen_wine_name"
-export WINEPREFIX WINEARCH=win64 WINEDLLOVERRIDES="mscoree,mshtml=" LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+LANG="${TUMBLEN_LOCALE:-ja_JP.UTF-8}"
+export WINEPREFIX WINEARCH=win64 WINEDLLOVERRIDES="mscoree,mshtml=" LANG LC_ALL="$LANG"
 export WINEDEBUG="${WINEDEBUG:--all}"
 
 # Made once, under a lock against two runs at once. The stamp says wineboot

@@ -1,0 +1,33 @@
+#pragma once
+#include <windows.h>
+
+// Where the program's Japanese texts meet the window system. The program
+// keeps them as code page 932 bytes; the window system takes them as UTF-16,
+// converted from 932 explicitly, so they read right whatever the system's own
+// code page is.
+
+// `length` bytes of code page 932 text, or up to the NUL when it is -1, as
+// UTF-16. Every text of the program fits: a label holds at most 254 bytes.
+// Text that does not fit comes out empty.
+class Wide_Text {
+ public:
+  explicit Wide_Text(const char* bytes, int length = -1);
+  operator const wchar_t*() const { return text; }
+
+  int length = 0;
+  wchar_t text[256] = {};
+};
+
+// What the window system holds, as code page 932 bytes into `bytes` of
+// `size`, always NUL-terminated. A character that 932 lacks becomes '?', never
+// a look-alike: '²' is not read as '2', nor a fullwidth '５' as '5'.
+void To_932(const wchar_t* text, char* bytes, int size);
+
+// A font with Japanese glyphs at the size of the system font, for the
+// controls and labels, made once for the life of the program. Null where the
+// system's code page is 932: there the default fonts have the glyphs and are
+// kept.
+HFONT Japanese_Font();
+
+// Gives a control the Japanese font, where one is needed.
+void Use_Japanese_Font(HWND control);
