@@ -78,8 +78,7 @@ BENCHMARK(BM_Initialize);
 
 // Prints as usual and keeps each benchmark's CPU time per step: the median
 // when repetitions are asked for, else the single run.
-class Ratio_Reporter : public benchmark::ConsoleReporter {
- public:
+struct Ratio_Reporter : benchmark::ConsoleReporter {
   std::map<std::string, double> cpu_ns;
 
   void ReportRuns(const std::vector<Run>& runs) override {

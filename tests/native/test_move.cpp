@@ -1,172 +1,225 @@
 // The time step and the tick: walls, collisions, the path, the handshake, and
-// the laws a long run keeps.
+// the laws the steps keep.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
-#include <memory>
+#include <utility>
 #include <vector>
 
-#include "draw_controler.h"
+#include "particle.h"
 
 namespace {
 
-using Values = std::vector<double>;
+struct Move_Of {
+  const char* what;
+  Particle before;
+  Particle after;
+};
 
-void Place(Draw_Controler& model, int i, double left, double top, double vx, double vy) {
-  const double size = i == model.particle_count + 1 ? 40.0 : 5.0;
-  model.ellipse_left[i] = left, model.ellipse_top[i] = top, model.vel_x[i] = vx, model.vel_y[i] = vy;
-  model.ellipse_right[i] = left + size, model.ellipse_bottom[i] = top + size;
+// A laid-out model holding just the particles of `moves`, the last of them
+// the target, each placed as it is before the step.
+void Set_Up(Draw_Controler& model, const std::vector<Move_Of>& moves) {
+  model.particle_count = static_cast<int>(moves.size()) - 1;
+  model.Advance();
+  for (std::size_t k = 0; k < moves.size(); ++k) Place(model, static_cast<int>(k) + 1, moves[k].before);
 }
 
-// A laid-out model with `n` small particles standing still in a row along the
-// bottom and the target, present, standing still at (180, 180).
-std::unique_ptr<Draw_Controler> Still(int n) {
-  auto model = std::make_unique<Draw_Controler>();
-  model->particle_count = n;
-  model->Advance();
-  for (int i = 1; i <= n + 1; ++i) Place(*model, i, i > n ? 180.0 : 10.0 * i, i > n ? 180.0 : 10.0, 0.0, 0.0);
-  return model;
+void Expect_Moved(const Draw_Controler& model, const std::vector<Move_Of>& moves) {
+  for (std::size_t k = 0; k < moves.size(); ++k) {
+    SCOPED_TRACE(moves[k].what);
+    const int i = static_cast<int>(k) + 1;
+    EXPECT_EQ(Particle_Of(model, i), moves[k].after);
+    EXPECT_EQ(model.ellipse_right[i] - model.ellipse_left[i], i == model.particle_count + 1 ? 40 : 5);
+    EXPECT_EQ(model.ellipse_bottom[i] - model.ellipse_top[i], i == model.particle_count + 1 ? 40 : 5);
+  }
 }
 
-double Energy(const Draw_Controler& m) {
+double Energy(const Draw_Controler& model) {
   double twice = 0.0;
-  for (int i = 1; i <= m.particle_count + 1; ++i)
-    twice += (i <= m.particle_count ? 1.0 : m.mass_ratio) * (m.vel_x[i] * m.vel_x[i] + m.vel_y[i] * m.vel_y[i]);
+  for (int i = 1; i <= model.particle_count + 1; ++i) {
+    const double mass = i <= model.particle_count ? 1.0 : model.mass_ratio;
+    twice += mass * (model.vel_x[i] * model.vel_x[i] + model.vel_y[i] * model.vel_y[i]);
+  }
   return twice / 2;
 }
 
-// One particle moving along one axis in the 400 box, tried along x and along
-// y: {target?, periodic, from, v, to, v after}.
-TEST(Move, Walls) {
-  const struct { bool target; std::uint8_t periodic; double from, v, to, v_after; } cases[] = {
-      {0, 0, 393, 2, 395, 2},   {0, 0, 395, 2, 393, -2}, {0, 0, 398, 1, 397, -1}, {0, 0, 1, -1, 0, -1},
-      {0, 0, 0, -1, 1, 1},      {0, 0, 393, 2.001, 393 - 2.001, -2.001},          {0, 0, 1, -1.001, 1 + 1.001, 1.001},
-      {0, 0, 399, -0.5, 398.5, -0.5}, {0, 0, -3, 0.5, -2.5, 0.5},  // beyond a wall, heading back in
-      {0, 2, 394, 3, 391, -3},  // only 1 means periodic
-      {0, 1, 394, 1, 395, 1},   {0, 1, 395, 1, 1, 1},    {0, 1, 394, 3, 3, 3},    {0, 1, 1, -1, 0, -1},
-      {0, 1, 0, -1, 394, -1},   {0, 1, 1, -3, 392, -3},  {1, 0, 359, 1, 360, 1},  {1, 0, 360, 1, 359, -1},
-      {1, 1, 360, 1, 359, -1},  {1, 0, 1, -1, 0, -1},    {1, 0, 0, -1, 1, 1},     {1, 1, 1, -2, 3, 2},
-      {1, 0, 362, -1, 361, -1}, {1, 0, -2, 1, -1, 1}};
-  for (const auto& c : cases) {
-    for (const bool along_y : {false, true}) {
-      auto model = Still(1);
-      const int i = model->ellipse_count = c.target ? 2 : 1;
-      model->periodic = c.periodic;
-      along_y ? Place(*model, i, 100, c.from, 0, c.v) : Place(*model, i, c.from, 100, c.v, 0);
-      model->Move();
-      const double* edges[] = {model->ellipse_left, model->ellipse_right, model->ellipse_top, model->ellipse_bottom};
-      const double v = (along_y ? model->vel_y : model->vel_x)[i];
-      EXPECT_EQ(Values({edges[2 * along_y][i], edges[2 * along_y + 1][i], v, edges[2 - 2 * along_y][i]}),
-                Values({c.to, c.to + (c.target ? 40 : 5), c.v_after, 100}))
-          << "target " << c.target << " periodic " << int{c.periodic} << " from " << c.from << " y " << along_y;
-    }
+// Along x and along y, in units of a small particle's mass.
+std::pair<double, double> Momentum(const Draw_Controler& model) {
+  std::pair<double, double> sum;
+  for (int i = 1; i <= model.particle_count + 1; ++i) {
+    const double mass = i <= model.particle_count ? 1.0 : model.mass_ratio;
+    sum.first += mass * model.vel_x[i];
+    sum.second += mass * model.vel_y[i];
+  }
+  return sum;
+}
+
+// Small particles turn at the walls 0 and 395 only when the wall would carry
+// them further out. The one whose next corner lies strictly inside the
+// target's square (180..220) meets the target, mass 20, elastically on each
+// axis, and moves on from where it stood; the target then moves, and its
+// centre where the step found it is recorded. Walls and collisions keep the
+// energy. Only 1 switches periodic walls or tracing on.
+TEST(Move, ReflectingWallsTurnAndTheTargetTakesMomentum) {
+  const std::vector<Move_Of> moves = {
+      {"up to the far wall", {393, 10, 2, 0}, {395, 10, 2, 0}},
+      {"off the far wall", {10, 395, 0, 2}, {10, 393, 0, -2}},
+      {"off the near wall", {0, 50, -1, 0}, {1, 50, 1, 0}},
+      {"up to the near wall", {60, 1, 0, -1}, {60, 0, 0, -1}},
+      {"beyond the far wall, heading back", {399, 70, -0.5, 0}, {398.5, 70, -0.5, 0}},
+      {"beyond the near wall, heading back", {80, -3, 0, 0.5}, {80, -2.5, 0, 0.5}},
+      {"into the target", {195, 195, 10, 20}, {195 - 190.0 / 21, 195 - 380.0 / 21, -190.0 / 21, -380.0 / 21}},
+      {"onto the target's edge", {179, 199, 1, 1}, {180, 200, 1, 1}},
+      {"the target", {180, 180, 0, 0}, {180 + 20.0 / 21, 180 + 40.0 / 21, 20.0 / 21, 40.0 / 21}},
+  };
+  for (const std::uint8_t switches : {1, 2}) {
+    SCOPED_TRACE(int{switches});
+    Draw_Controler model;
+    Set_Up(model, moves);
+    model.periodic = switches == 1 ? 0 : 2;
+    model.trace_on = switches;
+    model.rect_count = 5;
+    model.text_count = 7;
+    model.temperature = 31.25;
+    const double energy = Energy(model);
+    model.Move();
+    Expect_Moved(model, moves);
+    EXPECT_NEAR(Energy(model), energy, 1e-12 * energy);
+    EXPECT_EQ(model.trace_x->last, switches == 1 ? 0 : -1);
+    EXPECT_EQ(model.trace_x->Get(0), switches == 1 ? 200 : 0);
+    EXPECT_EQ(model.trace_y->Get(0), switches == 1 ? 200 : 0);
+    // The step restores the counts, shows the temperature and hands back.
+    EXPECT_EQ(model.rect_count, 1);
+    EXPECT_EQ(model.text_count, 2);
+    EXPECT_EQ(model.text_string[1][5], '3');
+    EXPECT_EQ(model.text_string[1][6], '1');
+    EXPECT_EQ(model.run_state, model.run_busy);
+    EXPECT_EQ(model.run_done, model.run_ready);
   }
 }
 
-// The target (mass M) and a particle whose next corner lies strictly inside
-// the target's square exchange momentum elastically on each axis; the
-// particle moves on by its new velocity from where it stood.
-TEST(Move, CollisionsKeepMomentumAndEnergy) {
-  const struct { double m, target_v, v, target_after, after; } cases[] = {
-      {20, 0, 10, 20.0 / 21, -190.0 / 21}, {1, 3, -5, -5, 3}, {2, 0, 9, 6, -3}, {100, 1, -2, 95.0 / 101, 398.0 / 101}};
-  for (const auto& c : cases) {
-    auto model = Still(1);
-    model->mass_ratio = c.m;
-    Place(*model, 2, 180, 180, c.target_v, 2 * c.target_v);
-    Place(*model, 1, 195, 195, c.v, 2 * c.v);
-    const double energy = Energy(*model);
-    model->Move();
-    const Values expected = {c.target_after, c.after, 2 * c.target_after, 2 * c.after, 195 + c.after};
-    const Values got = {model->vel_x[2], model->vel_x[1], model->vel_y[2], model->vel_y[1], model->ellipse_left[1]};
-    for (std::size_t k = 0; k < got.size(); ++k) EXPECT_DOUBLE_EQ(got[k], expected[k]) << "M " << c.m << " value " << k;
-    EXPECT_NEAR(c.m * model->vel_x[2] + model->vel_x[1], c.m * c.target_v + c.v, 1e-12);
-    EXPECT_NEAR(Energy(*model), energy, 1e-12 * energy);
-  }
-  const struct { double x, y; bool collides; } corners[] = {{180, 200, 0}, {220, 200, 0}, {200, 180, 0}, {200, 220, 0},
-      {181, 200, 1}, {200, 181, 1}, {180.01, 200, 1}, {219.5, 219.5, 1}};
-  for (const std::uint8_t target_on : {0, 1, 2}) {
-    for (const auto& c : corners) {
-      auto model = Still(1);
-      model->target_on = target_on;
-      Place(*model, 1, c.x - 1, c.y - 1, 1, 1);
-      model->Move();
-      const double v = c.collides && target_on == 1 ? -19.0 / 21 : 1;  // M = 20, from 1 against a target at rest
-      EXPECT_TRUE(model->vel_x[1] == model->vel_y[1] && std::abs(model->vel_x[1] - v) < 1e-12) << c.x << "," << c.y;
-    }
-  }
-  // Collisions in one step follow one another; the walls judge the corner the
-  // particle was heading for before its collision.
-  auto model = Still(2);
-  model->mass_ratio = 1;  // equal masses swap velocities
-  Place(*model, 1, 195, 195, 5, 0), Place(*model, 2, 190, 190, -3, 0);
-  model->Move();
-  EXPECT_EQ(Values({model->vel_x[1], model->vel_x[2], model->vel_x[3]}), Values({0, 5, -3}));
-  model = Still(1);  // heading for 396, beyond the wall at 395; after the collision it would stop at 395
-  model->mass_ratio = 1;
-  Place(*model, 2, 360, 100, 1, 0), Place(*model, 1, 394, 110, 2, 0);
-  model->Move();
-  EXPECT_EQ(Values({model->vel_x[1], model->ellipse_left[1]}), Values({-1, 393}));
+// Periodic walls bring small particles back through the opposite wall with
+// their velocity; collisions follow one another in a step, and with equal
+// masses they swap velocities. Momentum and energy are kept.
+TEST(Move, PeriodicWallsWrapAndCollisionsFollowOneAnother) {
+  const std::vector<Move_Of> moves = {
+      {"up to the far wall", {394, 10, 1, 0}, {395, 10, 1, 0}},
+      {"out at the far wall", {395, 20, 1, 0}, {1, 20, 1, 0}},
+      {"out at the near wall", {30, 0, 0, -1}, {30, 394, 0, -1}},
+      {"up to the near wall", {40, 1, 0, -1}, {40, 0, 0, -1}},
+      {"out at both far walls", {394, 394, 3, 3}, {3, 3, 3, 3}},
+      {"into the target at rest", {195, 195, 5, 0}, {195, 195, 0, 0}},
+      {"into the target moving", {190, 190, -3, 0}, {195, 190, 5, 0}},
+      {"the target", {180, 180, 0, 0}, {177, 180, -3, 0}},
+  };
+  Draw_Controler model;
+  Set_Up(model, moves);
+  model.periodic = 1;
+  model.mass_ratio = 1;
+  const double energy = Energy(model);
+  const auto momentum = Momentum(model);
+  model.Move();
+  Expect_Moved(model, moves);
+  EXPECT_EQ(Energy(model), energy);
+  EXPECT_EQ(Momentum(model), momentum);
 }
 
-// The path gets the target's centre where the step found it, once for a step
-// with any collision, while tracing is on; segment j then runs from sample j
-// back to sample j - 1 of what the path holds.
-TEST(Move, RecordsAndDrawsTheTargetsPath) {
-  for (const std::uint8_t trace_on : {1, 2}) {
-    auto model = Still(3);
-    model->trace_on = trace_on, model->rect_count = 5, model->text_count = 7, model->temperature = 31.25;
-    Place(*model, 4, 200, 190, 3, -2), Place(*model, 1, 205, 195, 1, 1), Place(*model, 2, 215, 205, 1, 1);
-    model->Move();
-    Place(*model, 1, 10, 10, 0, 0), Place(*model, 2, 20, 10, 0, 0);
-    model->Move();  // the step restores the counts, rewrites the temperature label and hands back
-    EXPECT_EQ(Values({1.0 * model->trace_x->last, model->trace_x->Get(0), model->trace_y->Get(0)}),
-              trace_on == 1 ? Values({0, 220, 210}) : Values({-1, 0, 0}));
-    EXPECT_EQ(std::vector<int>({model->rect_count, model->text_count, model->run_state, model->run_done,
-                                model->text_string[1][5], model->text_string[1][6]}),
-              std::vector<int>({1, 2, 0, 1, '3', '1'}));
+// The target turns at 0 and 360 on both axes, and never wraps. Only a
+// present target meets particles.
+TEST(Move, TheTargetTurnsAtItsWalls) {
+  const struct {
+    const char* what;
+    std::uint8_t periodic;
+    Particle before;
+    Particle after;
+  } cases[] = {
+      {"off both walls", 0, {360, 0, 1, -1}, {359, 1, -1, 1}},
+      {"off both walls, periodic", 1, {360, 0, 1, -1}, {359, 1, -1, 1}},
+      {"beyond both walls, heading back", 0, {362, -2, -1, 1}, {361, -1, -1, 1}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Draw_Controler model;
+    Set_Up(model, {{c.what, c.before, c.after}});
+    model.periodic = c.periodic;
+    model.Move();
+    EXPECT_EQ(Particle_Of(model, 1), c.after);
   }
+  Draw_Controler absent;
+  Set_Up(absent, {{"", {195, 195, 10, 20}, {}}, {"", {180, 180, 0, 0}, {}}});
+  absent.target_on = 2;
+  absent.Move();
+  EXPECT_EQ(Particle_Of(absent, 1), (Particle{205, 215, 10, 20}));
+  EXPECT_EQ(Particle_Of(absent, 2), (Particle{180, 180, 0, 0}));
+}
+
+// Segment j runs from sample j back to sample j - 1 of the path, in
+// magenta; entry 0 holds the oldest point. The x history sets the length;
+// past the end of the y history its samples read 0. Not tracing, there is
+// no path and the tables are left alone.
+TEST(Move, DrawsThePathFromTheRecordedSamples) {
   for (const int samples : {0, 1, 3, 390, 395}) {
-    auto model = Still(1);
-    model->trace_on = 1, model->line_x1[0] = -1;
-    for (int k = 0; k < samples; ++k) model->trace_x->Push(k), model->trace_y->Push(1000 + k);
-    model->Move();
-    const int oldest = std::max(samples - 390, 0);
-    EXPECT_EQ(Values({1.0 * model->line_count, model->line_x1[0]}),
-              Values({std::clamp(samples - 1, 0, 389) + 0.0, samples ? oldest : 0.0})) << samples;
-    for (int j = 1; j <= model->line_count; ++j) {
-      const double k = oldest + j, pen = model->line_pen[j];
-      ASSERT_EQ(Values({model->line_x1[j], model->line_y1[j], model->line_x2[j], model->line_y2[j], pen}),
-                Values({k, 1000 + k, k - 1, 999 + k, 0xFF00FF})) << j;
+    SCOPED_TRACE(samples);
+    // Without the target nothing adds to the path.
+    Draw_Controler model;
+    model.Advance();
+    model.target_on = 0;
+    model.trace_on = 1;
+    model.line_x1[0] = -1;
+    for (int k = 0; k < samples; ++k) {
+      model.trace_x->Push(k);
+      model.trace_y->Push(1000 + k);
     }
-    model->trace_x->Push(-5), model->Move();  // a sample the y history lacks reads as 0
-    EXPECT_EQ(model->line_y1[model->line_count], samples < 390 ? 0 : 1000 + oldest + model->line_count);
-    model->trace_on = 2, model->line_x1[1] = -7;
-    model->Move();
-    EXPECT_EQ(Values({1.0 * model->line_count, model->line_x1[1]}), Values({0, -7}));
+    model.Move();
+    const int oldest = std::max(samples - 390, 0);
+    EXPECT_EQ(model.line_count, std::clamp(samples - 1, 0, 389));
+    EXPECT_EQ(model.line_x1[0], samples > 0 ? oldest : 0);
+    for (int j = 1; j <= model.line_count; ++j) {
+      const double k = oldest + j;
+      ASSERT_EQ(model.line_x1[j], k) << "segment " << j;
+      ASSERT_EQ(model.line_y1[j], 1000 + k) << "segment " << j;
+      ASSERT_EQ(model.line_x2[j], k - 1) << "segment " << j;
+      ASSERT_EQ(model.line_y2[j], 999 + k) << "segment " << j;
+      ASSERT_EQ(model.line_pen[j], colours::magenta) << "segment " << j;
+    }
+    model.trace_x->Push(-5);
+    model.Move();
+    EXPECT_EQ(model.line_y1[model.line_count], samples < 390 ? 0 : 1000 + oldest + model.line_count);
+    model.trace_on = 2;
+    model.line_x1[1] = -7;
+    model.Move();
+    EXPECT_EQ(model.line_count, 0);
+    EXPECT_EQ(model.line_x1[1], -7);
   }
 }
 
 // Over thousands of steps the collisions and walls keep the total kinetic
 // energy, and no particle is outside the box for two steps running.
 TEST(Move, LongRunsKeepEnergyAndTheParticlesInTheBox) {
-  for (const auto& [m, periodic] : {std::pair{1.0, 0}, {1.0, 1}, {20.0, 0}, {20.0, 1}}) {
-    Draw_Controler model;
-    model.random.Seed(static_cast<std::uint32_t>(m) + periodic);
-    model.mass_ratio = m, model.periodic = periodic;
-    model.Advance();
-    const double start = Energy(model);
-    std::vector<int> outside(202, 0);
-    for (int step = 0; step < 3000; ++step) {
+  for (const double m : {1.0, 20.0}) {
+    for (const std::uint8_t periodic : {0, 1}) {
+      SCOPED_TRACE(testing::Message() << "M " << m << " periodic " << int{periodic});
+      Draw_Controler model;
+      model.random.Seed(static_cast<std::uint32_t>(m) + periodic);
+      model.mass_ratio = m;
+      model.periodic = periodic;
       model.Advance();
-      for (int i = 1; i <= 201; ++i) {
-        const double limit = i == 201 ? 360.0 : 395.0, x = model.ellipse_left[i], y = model.ellipse_top[i];
-        outside[i] = x < 0 || x > limit || y < 0 || y > limit ? outside[i] + 1 : 0;
-        ASSERT_LE(outside[i], 1) << "particle " << i << " step " << step << " M " << m;
+      const double start = Energy(model);
+      int outside[202] = {};
+      for (int step = 0; step < 3000; ++step) {
+        model.Advance();
+        for (int i = 1; i <= 201; ++i) {
+          const double limit = i == 201 ? 360.0 : 395.0;
+          const double x = model.ellipse_left[i];
+          const double y = model.ellipse_top[i];
+          const bool out = x < 0 || x > limit || y < 0 || y > limit;
+          outside[i] = out ? outside[i] + 1 : 0;
+          ASSERT_LE(outside[i], 1) << "particle " << i << " step " << step;
+        }
       }
+      EXPECT_NEAR(Energy(model) / start, 1.0, 1e-9);
     }
-    EXPECT_NEAR(Energy(model) / start, 1.0, 1e-9) << "M " << m << " periodic " << periodic;
   }
 }
 

@@ -1,105 +1,168 @@
-// The display-list painter, drawn through a surface that records every call.
+// The display-list painter, drawn through a surface that logs every call.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
-#include <map>
-#include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "display_list_painter.h"
 
 namespace {
 
-// Logs every call, and keeps track of the pen and brush selected as a device
-// context does; objects 1 to 4 are the surface's own pair and the stock white
-// pen and brush, the painter's own are numbered from 10.
+// Logs each call. Objects 1 and 2 are the surface's own pen and brush, 3 and
+// 4 the stock white ones; those the painter makes are numbered from 5. A
+// selection answers the object of the same kind it replaces, as a device
+// context does.
 struct Recorder final : Draw_Surface {
-  std::string log, draws;
-  std::map<Object, bool> is_pen = {{1, true}, {2, false}, {3, true}, {4, false}};
-  std::map<Object, int> deletions;
-  Object pen = 1, brush = 2, next = 10;
+  std::vector<std::string> calls;
+  std::vector<bool> is_pen = {false, true, false, true, false};
+  Object pen = 1;
+  Object brush = 2;
 
-  Object Create_Pen(Colour c) override { return Create("pen", c); }
-  Object Create_Solid_Brush(Colour c) override { return Create("brush", c); }
+  Object Create_Pen(Colour c) override { return Make("pen", c); }
+  Object Create_Solid_Brush(Colour c) override { return Make("brush", c); }
   Object Stock_White_Pen() override { return 3; }
   Object Stock_White_Brush() override { return 4; }
-  Object Select(Object o) override { return Log("sel", o), std::exchange(is_pen.at(o) ? pen : brush, o); }
-  void Delete(Object o) override {
-    // Never a stock object or one still selected, and only once.
-    deletions[o] += o < 10 || o == pen || o == brush ? 100 : 1;
-    Log("del", o);
+  Object Select(Object object) override {
+    Log("select", object);
+    return std::exchange(is_pen[object] ? pen : brush, object);
   }
-  void Rectangle(int l, int t, int r, int b) override { draws += Log("rect", l, t, r, b); }
-  void Ellipse(int l, int t, int r, int b) override { draws += Log("ell", l, t, r, b); }
-  void Move_To(int x, int y) override { draws += Log("move", x, y); }
-  void Line_To(int x, int y) override { draws += Log("line", x, y); }
+  void Delete(Object object) override { Log("delete", object); }
+  void Rectangle(int l, int t, int r, int b) override { Log("rectangle", l, t, r, b); }
+  void Ellipse(int l, int t, int r, int b) override { Log("ellipse", l, t, r, b); }
+  void Move_To(int x, int y) override { Log("move", x, y); }
+  void Line_To(int x, int y) override { Log("line", x, y); }
   void Set_Bk_Mode(int mode) override { Log("mode", mode); }
-  void Set_Bk_Color(Colour c) override { Log("bk", long{c}); }
-  void Set_Text_Color(Colour c) override { Log("fg", long{c}); }
+  void Set_Bk_Color(Colour c) override { Log("background", c); }
+  void Set_Text_Color(Colour c) override { Log("colour", c); }
   void Text_Out(int x, int y, const char* bytes, int length) override {
-    draws += Log("text", x, y, length), log += std::string(bytes, length) + " ";
+    Log("text", x, y);
+    calls.back() += " " + std::string(bytes, length);
   }
-  Object Create(const char* kind, Colour c) { return Log(kind, long{c}), is_pen[next] = kind[0] == 'p', next++; }
-  template <typename... T>
-  std::string Log(const char* op, T... values) {
-    std::string call = op;
-    ((call += "," + std::to_string(values)), ...);
-    return log += call + " ", call + " ";
+
+  Object Make(const char* kind, Colour c) {
+    Log(kind, c);
+    is_pen.push_back(kind[0] == 'p');
+    return is_pen.size() - 1;
+  }
+  template <typename... Values>
+  void Log(const char* call, Values... values) {
+    calls.push_back(call);
+    ((calls.back() += " " + std::to_string(values)), ...);
+  }
+  std::size_t Count(const std::string& call) const {
+    return std::count_if(calls.begin(), calls.end(), [&](const std::string& c) { return c.rfind(call, 0) == 0; });
   }
 };
 
-// World (0, 0) at pixel (200, 410), scale 1.
-std::unique_ptr<Draw_Parameter> Main_Window_List() {
-  auto list = std::make_unique<Draw_Parameter>();
-  list->origin_x = 200.0, list->origin_y = 410.0;
-  return list;
-}
+// Rectangles, ellipses, segments and labels, in that order, at the mapped
+// corners truncated toward zero. Each rectangle makes a brush and a pen and
+// each ellipse a pen and a brush, each segment a pen, besides a pen and a
+// brush from ellipse 1 and a pen from segment 1; each is deleted once it has
+// been replaced, and the stock white pair is left selected.
+TEST(Renderer, DrawsEachShapeWithPensAndBrushesOfItsOwn) {
+  // The main window's view: world (0, 0) at pixel (200, 410), scale 1.
+  Draw_Parameter list;
+  list.origin_x = 200.0;
+  list.origin_y = 410.0;
+  list.rect_count = 2;
+  list.rect_brush[1] = 101;
+  list.rect_pen[1] = 102;
+  list.rect_right[1] = 400;
+  list.rect_bottom[1] = 400;
+  list.rect_brush[2] = 111;
+  list.rect_pen[2] = 112;
+  list.ellipse_count = 2;
+  list.ellipse_pen[1] = 105;
+  list.ellipse_brush[1] = 106;
+  list.ellipse_left[1] = 9.99;
+  list.ellipse_top[1] = 0.5;
+  list.ellipse_right[1] = 14.99;
+  list.ellipse_bottom[1] = 5.5;
+  list.ellipse_pen[2] = 115;
+  list.ellipse_brush[2] = 116;
+  list.ellipse_left[2] = -1;
+  list.line_count = 1;
+  list.line_pen[1] = 107;
+  list.line_x1[1] = 10;
+  list.line_y1[1] = 20;
+  list.line_x2[1] = 30;
+  list.line_y2[1] = 40;
+  list.text_count = 1;
+  list.text_bk_mode[1] = 2;
+  list.text_bk_color[1] = 108;
+  list.text_color[1] = 109;
+  list.text_x[1] = 30;
+  list.text_y[1] = -20;
+  std::strcpy(list.text_string[1], "ab");
+  Recorder surface;
+  Paint_Display_List(list, surface);
+  const std::vector<std::string> expected = {
+      "brush 101", "pen 102", "select 5", "select 6", "rectangle 200 410 600 10",
+      "brush 111", "pen 112", "select 7", "delete 5", "select 8", "delete 6", "rectangle 200 410 200 410",
+      "select 4", "select 3", "delete 7", "delete 8",
+      "pen 105", "select 9", "brush 106", "select 10",
+      "pen 105", "select 11", "delete 9", "brush 106", "select 12", "delete 10", "ellipse 209 409 214 404",
+      "pen 115", "select 13", "delete 11", "brush 116", "select 14", "delete 12", "ellipse 199 410 200 410",
+      "select 4", "delete 14", "select 3", "delete 13",
+      "pen 107", "select 15",
+      "pen 107", "select 16", "delete 15", "move 210 390", "line 230 370",
+      "select 3", "delete 16",
+      "mode 2", "background 108", "colour 109", "text 230 430 ab",
+  };
+  EXPECT_EQ(surface.calls, expected);
 
-// Rectangles, ellipses, segments and labels in that order, each with pens and
-// brushes of its own, every one deleted once it is replaced.
-TEST(Renderer, DrawsEachKindWithItsOwnPensAndBrushes) {
-  auto list = Main_Window_List();
-  list->rect_count = list->ellipse_count = 2, list->line_count = list->text_count = 1;
-  list->rect_brush[1] = 0xFFFFFF, list->rect_pen[1] = 0xFF0000, list->rect_right[1] = list->rect_bottom[1] = 400;
-  list->rect_brush[2] = 11, list->rect_pen[2] = 12, list->ellipse_pen[1] = 5, list->ellipse_brush[1] = 6;
-  list->ellipse_left[1] = 9.99, list->ellipse_top[1] = 0.5, list->ellipse_right[1] = 14.99, list->ellipse_bottom[1] = 5.5;
-  list->ellipse_pen[2] = 13, list->ellipse_brush[2] = 14, list->ellipse_left[2] = -1;
-  list->line_pen[1] = 7, list->line_x1[1] = 10, list->line_y1[1] = 20, list->line_x2[1] = 30, list->line_y2[1] = 40;
-  list->text_bk_mode[1] = 2, list->text_bk_color[1] = 8, list->text_color[1] = 9;
-  list->text_x[1] = 30, list->text_y[1] = -20;
-  std::strcpy(list->text_string[1], "ab");
-  Recorder surface, empty;
-  Paint_Display_List(*list, surface);
-  EXPECT_EQ(surface.log,
-            "brush,16777215 pen,16711680 sel,10 sel,11 rect,200,410,600,10 brush,11 pen,12 sel,12 del,10 sel,13 "
-            "del,11 rect,200,410,200,410 sel,4 sel,3 del,12 del,13 pen,5 sel,14 brush,6 sel,15 pen,5 sel,16 del,14 "
-            "brush,6 sel,17 del,15 ell,209,409,214,404 pen,13 sel,18 del,16 brush,14 sel,19 del,17 ell,199,410,200,410 "
-            "sel,4 del,19 sel,3 del,18 pen,7 sel,20 pen,7 sel,21 del,20 move,210,390 line,230,370 sel,3 del,21 mode,2 "
-            "bk,8 fg,9 text,230,430,2 ab ");
-  Paint_Display_List(*Main_Window_List(), empty);  // still makes the objects of ellipse and segment entry 1
-  EXPECT_EQ(empty.log, "pen,0 sel,10 brush,0 sel,11 sel,4 del,11 sel,3 del,10 pen,0 sel,12 sel,3 del,12 ");
-  for (Recorder* r : {&surface, &empty}) {
-    for (Draw_Surface::Object o = 10; o < r->next; ++o) EXPECT_EQ(r->deletions[o], 1) << o;
-    EXPECT_TRUE(r->pen == 3 && r->brush == 4);
-  }
+  Draw_Parameter empty;
+  Recorder nothing_drawn;
+  Paint_Display_List(empty, nothing_drawn);
+  const std::vector<std::string> made_and_freed = {
+      "pen 0", "select 5", "brush 0", "select 6", "select 4", "delete 6", "select 3", "delete 5",
+      "pen 0", "select 7", "select 3", "delete 7",
+  };
+  EXPECT_EQ(nothing_drawn.calls, made_and_freed);
 }
 
 // Counts are held to 399 shapes and 9 labels and stored back; counts below 1
-// draw nothing and are kept.
+// draw nothing and are kept. A label without a NUL is drawn to its last byte
+// and no further.
 TEST(Renderer, KeepsCountsWithinItsTables) {
-  for (const int count : {-1, 1, 450}) {
-    auto list = Main_Window_List();
-    list->rect_count = list->ellipse_count = list->line_count = count, list->text_count = count / 45;
-    std::memset(list->text_string[9], 'x', 255);  // no NUL: all its 255 bytes are drawn, none beyond
+  const struct {
+    int count;
+    int kept;
+    int drawn;
+  } shapes[] = {{-1, -1, 0}, {1, 1, 1}, {399, 399, 399}, {450, 399, 399}};
+  const struct {
+    int count;
+    int kept;
+    int drawn;
+  } labels[] = {{-1, -1, 0}, {9, 9, 9}, {10, 9, 9}, {12, 9, 9}};
+  for (int row = 0; row < 4; ++row) {
+    SCOPED_TRACE(shapes[row].count);
+    Draw_Parameter list;
+    list.rect_count = shapes[row].count;
+    list.ellipse_count = shapes[row].count;
+    list.line_count = shapes[row].count;
+    list.text_count = labels[row].count;
+    std::memset(list.text_string[9], 'x', Draw_Parameter::text_bytes);
     Recorder surface;
-    Paint_Display_List(*list, surface);
-    const long kept = std::min(count, 399), shapes = std::max(kept, 0L), labels = std::clamp(count / 45, 0, 9);
-    EXPECT_EQ(std::vector<long>({list->rect_count, list->ellipse_count, list->line_count, list->text_count,
-                                 std::count(surface.draws.begin(), surface.draws.end(), ' '), long(surface.next) - 10,
-                                 long(surface.log.find(std::string(255, 'x') + " "))}),
-              std::vector<long>({kept, kept, kept, std::min(count / 45, 9), 4 * shapes + labels, 5 * shapes + 3,
-                                 labels == 9 ? long(surface.log.size()) - 256 : -1})) << count;
+    Paint_Display_List(list, surface);
+    EXPECT_EQ(list.rect_count, shapes[row].kept);
+    EXPECT_EQ(list.ellipse_count, shapes[row].kept);
+    EXPECT_EQ(list.line_count, shapes[row].kept);
+    EXPECT_EQ(list.text_count, labels[row].kept);
+    const std::size_t shapes_drawn = shapes[row].drawn;
+    EXPECT_EQ(surface.Count("rectangle"), shapes_drawn);
+    EXPECT_EQ(surface.Count("ellipse"), shapes_drawn);
+    EXPECT_EQ(surface.Count("line"), shapes_drawn);
+    EXPECT_EQ(surface.Count("text "), static_cast<std::size_t>(labels[row].drawn));
+    EXPECT_EQ(surface.Count("delete"), 5 * shapes_drawn + 3);
+    EXPECT_EQ(surface.pen, 3u);
+    EXPECT_EQ(surface.brush, 4u);
+    if (labels[row].drawn == 9) {
+      EXPECT_EQ(surface.calls.back(), "text 10 400 " + std::string(255, 'x'));
+    }
   }
 }
 
