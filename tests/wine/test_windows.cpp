@@ -1,6 +1,7 @@
 // The program's windows for real, under the locale the test runs in; the code
-// page it must give is in TUMBLEN_CODE_PAGE. Each test makes the main window
-// as WinMain does, from a model as the program starts with, and ends it.
+// page it must give is in TUMBLEN_CODE_PAGE, 932 if unset. Each test makes the
+// main window as WinMain does, from a model as the program starts with, and
+// ends it.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -43,6 +44,18 @@ int Missing_Glyphs(HGDIOBJ font, const std::wstring& text) {
     if (!control_character && glyphs[k] == 0xFFFF) ++missing;
   }
   return missing;
+}
+
+// A menu's items, each followed by its submenu's in brackets.
+std::wstring Menu_Text(HMENU menu) {
+  std::wstring text;
+  for (int k = 0; k < GetMenuItemCount(menu); ++k) {
+    wchar_t item[64] = {};
+    GetMenuStringW(menu, k, item, 64, MF_BYPOSITION);
+    text += (k > 0 ? L" " : L"") + std::wstring(item);
+    if (HMENU submenu = GetSubMenu(menu, k)) text += L"(" + Menu_Text(submenu) + L")";
+  }
+  return text;
 }
 
 // Where the particles are: changes with every step.
@@ -98,7 +111,8 @@ class Program : public ::testing::Test {
 // glyph for each: the system's own where its code page is 932, elsewhere one
 // with Japanese glyphs.
 TEST_F(Program, ShowsEveryTextInJapaneseWhateverTheCodePage) {
-  EXPECT_EQ(GetACP(), static_cast<UINT>(std::atoi(std::getenv("TUMBLEN_CODE_PAGE"))));
+  const char* code_page = std::getenv("TUMBLEN_CODE_PAGE");
+  EXPECT_EQ(GetACP(), code_page != nullptr ? static_cast<UINT>(std::atoi(code_page)) : 932u);
   EXPECT_EQ(Japanese_Font() == nullptr, GetACP() == 932);
   HWND about = CreateDialogParamW(GetModuleHandleW(nullptr), L"KavrinoVer", main, AboutDlgProc, 0);
   HWND about_items[4] = {GetWindow(about, GW_CHILD)};
@@ -144,45 +158,38 @@ TEST_F(Program, ShowsEveryTextInJapaneseWhateverTheCodePage) {
   EXPECT_EQ(Text(Control(command::boundary)), L"周期境界");
   DestroyWindow(about);
 
-  HMENU bar = GetMenu(main);
-  const struct {
-    HMENU menu;
-    UINT item;
-    UINT by;
-    const wchar_t* text;
-  } menu[] = {
-      {bar, 0, MF_BYPOSITION, L"設定"},
-      {bar, 1, MF_BYPOSITION, L"ヘルプ"},
-      {GetSubMenu(bar, 0), 1, MF_BYPOSITION, L"初期化"},
-      {bar, IDM_MASS_RATIO, MF_BYCOMMAND, L"質量比変更"},
-      {bar, IDM_PARTICLES_200, MF_BYCOMMAND, L"粒子数200"},
-      {bar, IDM_PARTICLES_20, MF_BYCOMMAND, L"粒子数20"},
-      {bar, IDM_TEMPERATURE_20, MF_BYCOMMAND, L"温度20℃"},
-      {bar, IDM_MASS_RATIO_20, MF_BYCOMMAND, L"質量比20倍"},
-      {bar, IDM_ABOUT, MF_BYCOMMAND, L"バージョン情報"},
-  };
-  for (const auto& row : menu) {
-    SCOPED_TRACE(row.text);
-    wchar_t text[64] = {};
-    GetMenuStringW(row.menu, row.item, text, 64, row.by);
-    EXPECT_STREQ(text, row.text);
-  }
+  EXPECT_EQ(Menu_Text(GetMenu(main)),
+            L"設定(質量比変更 初期化(粒子数200 粒子数20 温度20℃ 質量比20倍)) ヘルプ(バージョン情報)");
 }
 
-// The labels on the screen are the expected characters: drawn again from the
-// expected text, in the font and colour the program draws them in, they give
+// A painted model as the screen shows it, after paints enough to use up the
+// process's GDI handles were their pens and brushes not freed: the target
+// over the particles, and the labels in the expected characters, which drawn
+// again from the expected text, in the font and colour the program uses, give
 // the same pixels.
-TEST_F(Program, DrawsTheLabelsInJapanese) {
-  InvalidateRect(main, nullptr, TRUE);
-  UpdateWindow(main);
+TEST_F(Program, PaintsInJapaneseAndFreesEveryPenAndBrush) {
+  Click(command::target_on);
+  for (int k = 0; k < 200; ++k) {
+    InvalidateRect(main, nullptr, TRUE);
+    UpdateWindow(main);
+  }
+  HDC screen = GetDC(main);
+  // The target, 200-240 on both axes, lands on (400, 210)-(440, 170).
+  int red = 0;
+  for (int y = 180; y < 200; ++y) {
+    for (int x = 410; x < 430; ++x) red += GetPixel(screen, x, y) == colours::red;
+  }
+  EXPECT_EQ(red, 400);
   const HGDIOBJ font = Japanese_Font() != nullptr ? Japanese_Font() : GetStockObject(SYSTEM_FONT);
   const struct {
     int x;
     COLORREF colour;
     std::wstring text;
-  } labels[] = {{230, colours::blue, L"温度 20 ℃"}, {340, colours::red, L"ターゲットと粒子の質量比 20 倍"}};
+  } labels[] = {
+      {230, colours::blue, L"温度 20 ℃"},
+      {340, colours::red, L"ターゲットと粒子の質量比 20 倍"},
+  };
   constexpr int top = 430;
-  HDC screen = GetDC(main);
   HDC drawn = CreateCompatibleDC(screen);
   for (const auto& label : labels) {
     SCOPED_TRACE(label.text);
@@ -212,6 +219,11 @@ TEST_F(Program, DrawsTheLabelsInJapanese) {
   }
   DeleteDC(drawn);
   ReleaseDC(main, screen);
+  // Without a device context nothing is drawn, not even a count brought down.
+  Draw_Controler list;
+  list.ellipse_count = 450;
+  Draw_Paint(nullptr, list);
+  EXPECT_EQ(list.ellipse_count, 450);
 }
 
 // What the user types is read as the characters typed: digits give the mass
@@ -238,11 +250,15 @@ TEST_F(Program, TheMassSettingWindowReadsWhatIsTyped) {
   }
 }
 
-// While the Mass Setting window shows, ticks, clicks and a change of size
-// leave the main window as it was; applying a value closes it, and the main
+// The buttons and the menu follow the clicks. While the Mass Setting window
+// shows, ticks, clicks and a change of size leave the main window as it was; applying a value closes it, and the main
 // window takes up its view as it stands then.
 TEST_F(Program, TheMainWindowWaitsForTheMassSettingWindow) {
+  Click(command::trace_start);
   Click(command::start);
+  EXPECT_FALSE(IsWindowEnabled(Control(command::start)));
+  EXPECT_TRUE(IsWindowEnabled(Control(command::stop)));
+  EXPECT_TRUE(GetMenuState(GetMenu(main), 0, MF_BYPOSITION) & MF_GRAYED);
   SendMessageW(main, WM_COMMAND, command::menu_mass_ratio, 0);
   EXPECT_TRUE(IsWindowVisible(mass_setting));
   const double before = Positions();
@@ -266,87 +282,6 @@ TEST_F(Program, TheMainWindowWaitsForTheMassSettingWindow) {
   EXPECT_EQ(the_model.scale_x, 1.74);
   Pump(350);
   EXPECT_NE(Positions(), before);
-}
-
-// The buttons and the menu follow the clicks, and the timer steps the model.
-TEST_F(Program, ButtonsAndMenuFollowTheClicksAndTheTimerSteps) {
-  for (const int id : {command::target_on, command::trace_start, command::start}) Click(id);
-  const struct {
-    int id;
-    bool enabled;
-  } buttons[] = {
-      {command::start, false},        {command::stop, true},          {command::target_on, false},
-      {command::target_off, true},    {command::trace_start, false},  {command::trace_stop, true},
-      {command::particles_20, false}, {command::particles_200, false}, {command::heat_up, true},
-      {command::cool_down, true},     {command::boundary, true},      {command::exit, true},
-  };
-  for (const auto& button : buttons) {
-    SCOPED_TRACE(button.id);
-    EXPECT_EQ(IsWindowEnabled(Control(button.id)) != FALSE, button.enabled);
-  }
-  EXPECT_TRUE(GetMenuState(GetMenu(main), 0, MF_BYPOSITION) & MF_GRAYED);
-  const double before = Positions();
-  Pump(350);
-  EXPECT_NE(Positions(), before);
-  Click(command::trace_stop);
-  EXPECT_FALSE(GetMenuState(GetMenu(main), 0, MF_BYPOSITION) & MF_GRAYED);
-  EXPECT_TRUE(IsWindowEnabled(Control(command::particles_20)));
-}
-
-// A laid-out model with a path, painted again and again and read back from
-// the screen: the box, the particles, the target over them and the path.
-TEST_F(Program, PaintsTheModelAndFreesEveryPenAndBrushItMakes) {
-  the_model.random.Seed(20);
-  the_model.phase = 0;
-  the_model.target_on = 0;
-  the_model.trace_on = 1;
-  the_model.Advance();
-  // Window row 360, from x 250 to 310.
-  for (const double x : {50.0, 110.0}) {
-    the_model.trace_x->Push(x);
-    the_model.trace_y->Push(50.0);
-  }
-  the_model.Advance();
-  the_model.target_on = 1;
-  the_model.ellipse_count = 201;
-  // A paint makes some 800 pens and brushes; were they not freed, the
-  // process's GDI handles would run out long before the last of these paints.
-  for (int k = 0; k < 200; ++k) {
-    InvalidateRect(main, nullptr, TRUE);
-    UpdateWindow(main);
-  }
-  // The box 0,0-400,400 lands on (200, 410)-(600, 10), the target at 200-240
-  // on both axes.
-  const struct {
-    const char* what;
-    Colour colour;
-    RECT area;
-    int at_least;
-    int at_most;
-  } areas[] = {
-      {"box top", colours::blue, {200, 10, 600, 11}, 380, 400},
-      {"box left", colours::blue, {200, 10, 201, 410}, 380, 400},
-      {"particles", colours::green, {201, 11, 599, 409}, 1800, 5000},
-      {"button column", colours::green, {0, 0, 200, 500}, 0, 0},
-      {"target", colours::red, {410, 180, 430, 200}, 400, 400},
-      {"path", colours::magenta, {250, 360, 311, 361}, 59, 61},
-  };
-  HDC screen = GetDC(main);
-  for (const auto& area : areas) {
-    SCOPED_TRACE(area.what);
-    int pixels = 0;
-    for (LONG y = area.area.top; y < area.area.bottom; ++y) {
-      for (LONG x = area.area.left; x < area.area.right; ++x) pixels += GetPixel(screen, x, y) == area.colour;
-    }
-    EXPECT_GE(pixels, area.at_least);
-    EXPECT_LE(pixels, area.at_most);
-  }
-  ReleaseDC(main, screen);
-  // Without a device context nothing is drawn, not even a count brought down.
-  Draw_Controler list;
-  list.ellipse_count = 450;
-  Draw_Paint(nullptr, list);
-  EXPECT_EQ(list.ellipse_count, 450);
 }
 
 // Once the dialog shows: Cancel, which the Escape key sends, must leave it
@@ -377,22 +312,6 @@ TEST_F(Program, TheAboutDialogEndsByOkOrTheCloseBox) {
     EXPECT_NE(Positions(), before);
   }
   KillTimer(nullptr, timer);
-  // As compiled: a captioned window with a close box, not a modal frame;
-  // three centred texts, a plain OK button and the icon.
-  HWND about = CreateDialogParamW(GetModuleHandleW(nullptr), L"KavrinoVer", main, AboutDlgProc, 0);
-  const LONG frame = WS_CAPTION | WS_SYSMENU | WS_POPUP | DS_MODALFRAME;
-  EXPECT_EQ(GetWindowLongW(about, GWL_STYLE) & frame, WS_CAPTION | WS_SYSMENU);
-  std::vector<LONG> kinds;
-  for (HWND item = GetWindow(about, GW_CHILD); item != nullptr; item = GetWindow(item, GW_HWNDNEXT))
-    kinds.push_back(GetWindowLongW(item, GWL_STYLE) & 0xF);
-  EXPECT_EQ(kinds, std::vector<LONG>({SS_CENTER, SS_CENTER, SS_CENTER, BS_PUSHBUTTON, SS_ICON}));
-  DestroyWindow(about);
-}
-
-TEST_F(Program, ExitEndsTheProgramWithZero) {
-  Click(command::exit);
-  EXPECT_FALSE(IsWindow(main));
-  EXPECT_EQ(Pump(100), 0);
 }
 
 }  // namespace
