@@ -36,6 +36,9 @@ TEST(Trace, KeepsTheNewestSamplesOldestFirst) {
   trace.Push(7.5);
   EXPECT_EQ(trace.Get(0), 7.5);
   EXPECT_EQ(trace.Get(1), 0.0);
+  // A capacity below 1 is taken as 1.
+  const Trace tiny(0);
+  EXPECT_EQ(tiny.capacity, 1);
 }
 
 // A '.' starts the fraction at one tenth, again at each '.', and a '-'

@@ -65,6 +65,7 @@ TEST(Move, ReflectingWallsTurnAndTheTargetTakesMomentum) {
   const std::vector<Move_Of> moves = {
       {"up to the far wall", {393, 10, 2, 0}, {395, 10, 2, 0}},
       {"off the far wall", {10, 395, 0, 2}, {10, 393, 0, -2}},
+      {"just past the far wall", {20, 393, 0, 2.001}, {20, 390.999, 0, -2.001}},
       {"off the near wall", {0, 50, -1, 0}, {1, 50, 1, 0}},
       {"up to the near wall", {60, 1, 0, -1}, {60, 0, 0, -1}},
       {"beyond the far wall, heading back", {399, 70, -0.5, 0}, {398.5, 70, -0.5, 0}},
@@ -125,8 +126,9 @@ TEST(Move, PeriodicWallsWrapAndCollisionsFollowOneAnother) {
   EXPECT_EQ(Momentum(model), momentum);
 }
 
-// The target turns at 0 and 360 on both axes, and never wraps. Only a
-// present target meets particles.
+// The target turns at 0 and 360 on both axes, and never wraps; a step in
+// which it meets no particle records nothing. Only a present target meets
+// particles, and then even one that only just reaches inside its square.
 TEST(Move, TheTargetTurnsAtItsWalls) {
   const struct {
     const char* what;
@@ -143,8 +145,10 @@ TEST(Move, TheTargetTurnsAtItsWalls) {
     Draw_Controler model;
     Set_Up(model, {{c.what, c.before, c.after}});
     model.periodic = c.periodic;
+    model.trace_on = 1;
     model.Move();
     EXPECT_EQ(Particle_Of(model, 1), c.after);
+    EXPECT_EQ(model.trace_x->last, -1);
   }
   Draw_Controler absent;
   Set_Up(absent, {{"", {195, 195, 10, 20}, {}}, {"", {180, 180, 0, 0}, {}}});
@@ -152,6 +156,10 @@ TEST(Move, TheTargetTurnsAtItsWalls) {
   absent.Move();
   EXPECT_EQ(Particle_Of(absent, 1), (Particle{205, 215, 10, 20}));
   EXPECT_EQ(Particle_Of(absent, 2), (Particle{180, 180, 0, 0}));
+  Draw_Controler grazing;
+  Set_Up(grazing, {{"", {179.5, 199, 0.51, 1}, {}}, {"", {180, 180, 0, 0}, {}}});
+  grazing.Move();
+  EXPECT_DOUBLE_EQ(Particle_Of(grazing, 1).vx, -19 * 0.51 / 21);
 }
 
 // Segment j runs from sample j back to sample j - 1 of the path, in

@@ -61,7 +61,7 @@ TEST_F(Main_Window_Test, StartsLaidOutWithTheTargetAbsent) {
   EXPECT_EQ(model.target_on, 0);
   EXPECT_EQ(model.ellipse_count, 200);
   EXPECT_EQ(model.ellipse_left[201], 200.0);
-  EXPECT_EQ(model.Map_X(0), 200);
+  EXPECT_EQ(model.Map_Y(400), 10);
   const struct {
     bool maximised;
     int left, bottom, right, top;
@@ -96,6 +96,11 @@ TEST_F(Main_Window_Test, RunsTheTimerOnlyOnceTheModelHasStepped) {
   model.phase = 0;
   model.run_done = model.run_busy;
   window.Tick();
+  EXPECT_EQ(model.phase, 1);
+  EXPECT_FALSE(fake.timer);
+  window.Command(command::start);
+  EXPECT_TRUE(fake.timer);
+  window.Command(command::stop);
   EXPECT_FALSE(fake.timer);
   // Only 1 counts as the Mass Setting window showing.
   model.popup_open = 2;
