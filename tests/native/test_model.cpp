@@ -160,14 +160,32 @@ TEST(Model, LaysOutTheParticlesAndTheTarget) {
     EXPECT_EQ(model.ellipse_brush[n + 1], colours::red);
     EXPECT_EQ(model.ellipse_count, model.target_on ? n + 1 : n);
   }
-  // Worked out by hand from seed 1129: the first corner, (209, 231), lies in
-  // the target's square and is drawn again; the second particle's x, 396 or
-  // more, is held to 395. Each particle draws x, y, then vx, vy.
-  model.random.Seed(1129);
-  model.particle_count = 2;
-  model.Initialize();
-  EXPECT_EQ(Particle_Of(model, 1), (Particle{276, 332, -3, -10}));
-  EXPECT_EQ(Particle_Of(model, 2), (Particle{395, 52, -4, 9}));
+  // Worked out by hand from the generator's rule; each particle draws x, y,
+  // then vx, vy. From seed 1129 the first corner, (209, 231), lies in the
+  // target's square and is drawn again, and the second particle's x, 396 or
+  // more, is held to 395. The other seeds' first corners lie on the square's
+  // edges, which are outside it.
+  const struct {
+    std::uint32_t seed;
+    Particle first;
+    Particle second;
+  } drawn[] = {
+      {1129, {276, 332, -3, -10}, {395, 52, -4, 9}},
+      {1596, {200, 216, 4, -7}, {}},
+      {3408, {240, 210, -4, 1}, {}},
+      {3901, {223, 200, -8, -9}, {}},
+      {1846, {221, 240, 4, -3}, {}},
+  };
+  for (const auto& d : drawn) {
+    SCOPED_TRACE(d.seed);
+    model.random.Seed(d.seed);
+    model.particle_count = 2;
+    model.Initialize();
+    EXPECT_EQ(Particle_Of(model, 1), d.first);
+    if (d.seed == 1129) {
+      EXPECT_EQ(Particle_Of(model, 2), d.second);
+    }
+  }
 }
 
 // The box, blue on white, and below it the temperature, blue, and the mass
@@ -177,6 +195,8 @@ TEST(Model, LaysOutTheBoxAndTheLabels) {
   Draw_Controler model;
   model.mass_ratio = 35.9;
   model.temperature = 55.0;
+  model.rect_left[1] = 5.0;
+  model.rect_top[1] = 5.0;
   model.Initialize();
   EXPECT_EQ(model.rect_count, 1);
   EXPECT_EQ(model.rect_left[1], 0.0);

@@ -108,6 +108,7 @@ TEST(Move, PeriodicWallsWrapAndCollisionsFollowOneAnother) {
       {"up to the far wall", {394, 10, 1, 0}, {395, 10, 1, 0}},
       {"out at the far wall", {395, 20, 1, 0}, {1, 20, 1, 0}},
       {"out at the near wall", {30, 0, 0, -1}, {30, 394, 0, -1}},
+      {"out at the left wall", {0, 60, -1, 0}, {394, 60, -1, 0}},
       {"up to the near wall", {40, 1, 0, -1}, {40, 0, 0, -1}},
       {"out at both far walls", {394, 394, 3, 3}, {3, 3, 3, 3}},
       {"into the target at rest", {195, 195, 5, 0}, {195, 195, 0, 0}},
@@ -128,7 +129,10 @@ TEST(Move, PeriodicWallsWrapAndCollisionsFollowOneAnother) {
 
 // The target turns at 0 and 360 on both axes, and never wraps; a step in
 // which it meets no particle records nothing. Only a present target meets
-// particles, and then even one that only just reaches inside its square.
+// particles, and then even one that only just reaches inside its square. The
+// walls judge the corner a particle was heading for before it met the
+// target: heading for 396, it turns the velocity the collision left,
+// although after the collision it would stop at 395.
 TEST(Move, TheTargetTurnsAtItsWalls) {
   const struct {
     const char* what;
@@ -137,6 +141,7 @@ TEST(Move, TheTargetTurnsAtItsWalls) {
     Particle after;
   } cases[] = {
       {"off both walls", 0, {360, 0, 1, -1}, {359, 1, -1, 1}},
+      {"off the other two walls", 0, {0, 360, -1, 1}, {1, 359, 1, -1}},
       {"off both walls, periodic", 1, {360, 0, 1, -1}, {359, 1, -1, 1}},
       {"beyond both walls, heading back", 0, {362, -2, -1, 1}, {361, -1, -1, 1}},
   };
@@ -160,6 +165,12 @@ TEST(Move, TheTargetTurnsAtItsWalls) {
   Set_Up(grazing, {{"", {179.5, 199, 0.51, 1}, {}}, {"", {180, 180, 0, 0}, {}}});
   grazing.Move();
   EXPECT_DOUBLE_EQ(Particle_Of(grazing, 1).vx, -19 * 0.51 / 21);
+  Draw_Controler at_the_wall;
+  Set_Up(at_the_wall, {{"", {394, 110, 2, 0}, {}}, {"", {360, 100, 1, 0}, {}}});
+  at_the_wall.mass_ratio = 1;
+  at_the_wall.Move();
+  EXPECT_EQ(Particle_Of(at_the_wall, 1), (Particle{393, 110, -1, 0}));
+  EXPECT_EQ(Particle_Of(at_the_wall, 2), (Particle{358, 100, -2, 0}));
 }
 
 // Segment j runs from sample j back to sample j - 1 of the path, in

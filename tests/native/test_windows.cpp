@@ -61,6 +61,7 @@ TEST_F(Main_Window_Test, StartsLaidOutWithTheTargetAbsent) {
   EXPECT_EQ(model.target_on, 0);
   EXPECT_EQ(model.ellipse_count, 200);
   EXPECT_EQ(model.ellipse_left[201], 200.0);
+  EXPECT_EQ(model.Map_X(0), 200);
   EXPECT_EQ(model.Map_Y(400), 10);
   const struct {
     bool maximised;
