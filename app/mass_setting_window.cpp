@@ -13,9 +13,10 @@ namespace {
 class Win32_Mass_Setting final : public Mass_Setting_Platform {
  public:
   HWND window = nullptr;
-  // Whether a change of the edit text is acted on. Off around the window's
-  // own writes, but the edit box's update notification, which comes first,
-  // turns it on again: a write is read back like a keystroke.
+  // Whether a change of the edit text is acted on: off around the window's
+  // own writes. Any other notification turns it on again; where the edit box
+  // sends its update notification before the change, as under Wine, a write
+  // is read back like a keystroke, which changes nothing.
   bool edit_armed = true;
 
   void Set_Scroll_Position(int position) override {
