@@ -64,7 +64,8 @@ class Win32_Main_Window final : public Main_Window_Platform {
 
   bool Show_Mass_Setting() override {
     if (mass_setting == nullptr) return false;
-    ShowWindow(mass_setting, SW_SHOW);
+    ShowWindow(mass_setting, SW_RESTORE);
+    SetForegroundWindow(mass_setting);
     return true;
   }
 
@@ -109,6 +110,18 @@ void On_Timer() {
   main_window.Tick();
 }
 
+bool Is_Button_Down(UINT message) {
+  return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
+}
+
+// A mouse button went down on the client area, the frame or the menu bar, or
+// on a button, which tells its parent.
+bool Is_Click(UINT message, WPARAM wParam) {
+  if (message == WM_PARENTNOTIFY) return Is_Button_Down(LOWORD(wParam));
+  return Is_Button_Down(message) || message == WM_NCLBUTTONDOWN || message == WM_NCRBUTTONDOWN ||
+         message == WM_NCMBUTTONDOWN;
+}
+
 void On_Destroy() {
   DeleteObject(win32.redraw_region);
   PostQuitMessage(0);
@@ -118,7 +131,8 @@ void On_Destroy() {
 
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   // While inert, only the window's end is handled, so closing it always ends
-  // the program.
+  // the program; a click also brings the Mass Setting window back.
+  if (Is_Click(message, wParam)) main_window.Clicked();
   if (!main_window.Inert() || message == WM_DESTROY) {
     switch (message) {
       case WM_CREATE:

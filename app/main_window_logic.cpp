@@ -67,11 +67,14 @@ void Main_Window::Command(int id) {
   platform.Redraw();
 }
 
-// Takes a step (or the pending layout) at once; the timer runs only once the
-// model has completed a time step.
+// Sets the particles moving at once: a step now, after the pending layout
+// if one was due, and the timer for the rest. A layout alone moves nothing,
+// and on a model that never stepped the tick would stop the timer again.
 void Main_Window::Start() {
+  const bool layout_due = model.phase == 0;
   model.Advance();
-  if (model.run_done == model.run_ready) platform.Start_Timer();
+  if (layout_due) model.Advance();
+  platform.Start_Timer();
   Swap(command::stop, command::start);
 }
 
@@ -96,10 +99,7 @@ void Main_Window::Show_Target(bool on) {
 // are; stopping forgets the path.
 void Main_Window::Switch_Tracing(bool on) {
   model.trace_on = on ? 1 : 0;
-  if (!on) {
-    model.trace_x->Clear();
-    model.trace_y->Clear();
-  }
+  if (!on) model.Forget_Path();
   Swap(on ? command::trace_stop : command::trace_start, on ? command::trace_start : command::trace_stop);
   platform.Enable(command::particles_20, !on);
   platform.Enable(command::particles_200, !on);
@@ -110,6 +110,12 @@ void Main_Window::Switch_Tracing(bool on) {
 void Main_Window::Switch_Boundary() {
   model.periodic = model.periodic == 0 ? 1 : 0;
   platform.Set_Text(command::boundary, model.periodic == 1 ? texts::button_reflecting : texts::button_periodic);
+}
+
+// As an owner brings back its modal window: the Mass Setting window may have
+// been minimised or lost behind others, and nothing else answers meanwhile.
+void Main_Window::Clicked() {
+  if (Inert()) platform.Show_Mass_Setting();
 }
 
 void Main_Window::Open_Mass_Setting() {

@@ -21,7 +21,8 @@ class Main_Window_Platform {
   // Invalidates the drawing area, to be erased and painted.
   virtual void Redraw() = 0;
   virtual void Grey_Settings_Menu(bool greyed) = 0;
-  // False when there is no Mass Setting window to show.
+  // Shows the Mass Setting window restored and in front; false when there is
+  // none to show.
   virtual bool Show_Mass_Setting() = 0;
   // Modal: returns when the About dialog ends.
   virtual void Show_About() = 0;
@@ -38,6 +39,9 @@ class Main_Window {
   void Resized(bool maximised);
   void Tick();
   void Command(int id);
+  // A mouse button went down anywhere on the window: client area, frame,
+  // menu bar or a button.
+  void Clicked();
   // While the Mass Setting window shows, the main window is inert: it leaves
   // every message but its own destruction to the default handling.
   bool Inert() const { return model.popup_open == 1; }

@@ -18,14 +18,16 @@ void To_932(const wchar_t* text, char* bytes, int size) {
   if (WideCharToMultiByte(shift_jis, WC_NO_BEST_FIT_CHARS, text, -1, bytes, size, "?", nullptr) == 0) bytes[0] = '\0';
 }
 
-// The system font's size in Japanese: the font mapper picks a face that has
-// the Japanese character set, which every Windows since Vista carries. Normal
-// weight, as the Japanese system font has.
+// The system font's height in Japanese: the font mapper picks a face that has
+// the Japanese character set, which every Windows since Vista carries, and
+// keeps its own proportions (the system font's average width would squeeze
+// it). Normal weight, as the Japanese system font has.
 HFONT Japanese_Font() {
   static const HFONT font = [] {
     if (GetACP() == shift_jis) return HFONT{};
     LOGFONTW shape = {};
     GetObjectW(GetStockObject(SYSTEM_FONT), sizeof shape, &shape);
+    shape.lfWidth = 0;
     shape.lfWeight = FW_NORMAL;
     shape.lfCharSet = SHIFTJIS_CHARSET;
     shape.lfFaceName[0] = L'\0';

@@ -275,6 +275,12 @@ void Draw_Controler::Rebuild_Path() {
   line_count = segments;
 }
 
+void Draw_Controler::Forget_Path() {
+  trace_x->Clear();
+  trace_y->Clear();
+  Rebuild_Path();
+}
+
 void Draw_Controler::Advance() {
   run_state = run_busy;
   if (phase == 0) Initialize();

@@ -47,6 +47,9 @@ class Draw_Controler : public Draw_Parameter, public Convert_CharToDouble {
   void Cool_Down();
   void Reset_Velocities();
   void Move();
+  // Tracing has stopped: both histories are emptied and the path is no
+  // longer drawn, at once rather than at the next step.
+  void Forget_Path();
   // One animation tick: lays the model out in phase 0, takes a step in phase 1.
   void Advance() override;
 

@@ -24,6 +24,7 @@ struct Fake_Main final : Main_Window_Platform {
   bool closed = false;
   int redraws = 0;
   int abouts = 0;
+  int mass_settings_shown = 0;
 
   bool Enabled(int id) const { return disabled.count(id) == 0; }
   void Enable(int id, bool enabled) override {
@@ -41,7 +42,10 @@ struct Fake_Main final : Main_Window_Platform {
   void Stop_Timer() override { timer = false; }
   void Redraw() override { ++redraws; }
   void Grey_Settings_Menu(bool grey) override { greyed = grey; }
-  bool Show_Mass_Setting() override { return has_mass_setting; }
+  bool Show_Mass_Setting() override {
+    mass_settings_shown += has_mass_setting;
+    return has_mass_setting;
+  }
   void Show_About() override { ++abouts; }
   void Close() override { closed = true; }
 };
@@ -77,31 +81,27 @@ TEST_F(Main_Window_Test, StartsLaidOutWithTheTargetAbsent) {
   }
 }
 
-// Start takes a step at once, and the timer runs only once the model has
-// completed one; a tick that only lays the model out stops it.
-TEST_F(Main_Window_Test, RunsTheTimerOnlyOnceTheModelHasStepped) {
-  model.mass_ratio = 35;
-  window.Command(command::menu_mass_ratio_20);
-  EXPECT_EQ(model.mass_ratio, 20.0);
-  EXPECT_EQ(model.phase, 0);
+// Start sets the particles moving at once, also when a fresh layout is due
+// on a model that never stepped; a tick that finds no step taken stops the
+// timer.
+TEST_F(Main_Window_Test, StartMovesTheParticlesAtOnce) {
+  for (const int layout : {command::menu_mass_ratio_20, command::particles_20}) {
+    SCOPED_TRACE(layout);
+    window.Command(layout);
+    window.Command(command::start);
+    EXPECT_EQ(model.run_done, model.run_ready);
+    EXPECT_TRUE(fake.timer);
+    EXPECT_FALSE(fake.Enabled(command::start));
+    EXPECT_TRUE(fake.Enabled(command::stop));
+    window.Command(command::stop);
+    EXPECT_FALSE(fake.timer);
+    model.run_done = model.run_busy;
+  }
   window.Command(command::start);
-  EXPECT_FALSE(fake.timer);
-  EXPECT_FALSE(fake.Enabled(command::start));
-  EXPECT_TRUE(fake.Enabled(command::stop));
-  window.Command(command::stop);
-  EXPECT_TRUE(fake.Enabled(command::start));
-  EXPECT_FALSE(fake.Enabled(command::stop));
-  window.Command(command::start);
-  window.Tick();
-  EXPECT_TRUE(fake.timer);
   model.phase = 0;
   model.run_done = model.run_busy;
   window.Tick();
   EXPECT_EQ(model.phase, 1);
-  EXPECT_FALSE(fake.timer);
-  window.Command(command::start);
-  EXPECT_TRUE(fake.timer);
-  window.Command(command::stop);
   EXPECT_FALSE(fake.timer);
   // Only 1 counts as the Mass Setting window showing.
   model.popup_open = 2;
@@ -115,16 +115,20 @@ TEST_F(Main_Window_Test, RunsTheTimerOnlyOnceTheModelHasStepped) {
 TEST_F(Main_Window_Test, RandomSessionsKeepTheControlsInStepWithTheModel) {
   using namespace command;
   const int tick = 0;
+  const int click = 1;
   const int unknown = 99;
-  const int ids[] = {tick,          tick,           tick,       tick,          start,
+  const int ids[] = {tick,          tick,           tick,       click,         start,
                      stop,          heat_up,        cool_down,  particles_20,  particles_200,
                      command::exit, target_on,      target_off, trace_start,   trace_stop,
                      boundary,      menu_mass_ratio, menu_particles_200, menu_particles_20, menu_temperature_20,
                      menu_about,    menu_mass_ratio_20, unknown};
   std::mt19937 random(11);
   for (int action = 0; action < 20000; ++action) {
-    // The Mass Setting window closes at last.
+    // A click brings the Mass Setting window back, until it closes at last.
     if (window.Inert()) {
+      const int shown = fake.mass_settings_shown;
+      window.Clicked();
+      ASSERT_EQ(fake.mass_settings_shown, shown + 1);
       model.popup_open = random() % 3 != 0;
       continue;
     }
@@ -133,6 +137,7 @@ TEST_F(Main_Window_Test, RandomSessionsKeepTheControlsInStepWithTheModel) {
     const std::uint8_t periodic = model.periodic;
     const int redraws = fake.redraws;
     const int abouts = fake.abouts;
+    const int mass_settings_shown = fake.mass_settings_shown;
     const double temperature = model.temperature;
     model.mass_ratio = 7;
     // Without a Mass Setting window there is nothing to wait for.
@@ -140,6 +145,8 @@ TEST_F(Main_Window_Test, RandomSessionsKeepTheControlsInStepWithTheModel) {
     fake.closed = false;
     if (id == tick) {
       window.Tick();
+    } else if (id == click) {
+      window.Clicked();
     } else {
       window.Command(id);
     }
@@ -168,6 +175,7 @@ TEST_F(Main_Window_Test, RandomSessionsKeepTheControlsInStepWithTheModel) {
         ASSERT_EQ(model.trace_on, 0);
         ASSERT_EQ(model.trace_x->last, -1);
         ASSERT_EQ(model.trace_y->last, -1);
+        ASSERT_EQ(model.line_count, 0);
         break;
       case boundary:
         ASSERT_EQ(model.periodic, 1 - periodic);
@@ -198,9 +206,10 @@ TEST_F(Main_Window_Test, RandomSessionsKeepTheControlsInStepWithTheModel) {
     ASSERT_EQ(model.ellipse_count, model.particle_count + model.target_on);
     ASSERT_EQ(fake.closed, id == command::exit);
     ASSERT_EQ(model.popup_open, id == menu_mass_ratio && fake.has_mass_setting);
+    ASSERT_EQ(fake.mass_settings_shown - mass_settings_shown, model.popup_open);
     // Everything but opening the Mass Setting window, which lies over the
     // drawing area, and the end is redrawn once.
-    ASSERT_EQ(fake.redraws - redraws, id == menu_mass_ratio || id == command::exit ? 0 : 1);
+    ASSERT_EQ(fake.redraws - redraws, id == menu_mass_ratio || id == command::exit || id == click ? 0 : 1);
   }
 }
 

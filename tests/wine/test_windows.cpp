@@ -46,6 +46,29 @@ int Missing_Glyphs(HGDIOBJ font, const std::wstring& text) {
   return missing;
 }
 
+int Extent(HDC dc, HGDIOBJ font, const std::wstring& text) {
+  const HGDIOBJ before = SelectObject(dc, font);
+  SIZE size;
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, before);
+  return size.cx;
+}
+
+// A caption's width in its control's font against its width in the same face
+// and height at the face's own proportions: 1 unless the font squeezes or
+// stretches its characters.
+double Squeeze(HWND control, const std::wstring& text) {
+  LOGFONTW shape;
+  GetObjectW(Font_Of(control), sizeof shape, &shape);
+  shape.lfWidth = 0;
+  const HFONT natural = CreateFontIndirectW(&shape);
+  HDC dc = GetDC(control);
+  const double squeeze = static_cast<double>(Extent(dc, Font_Of(control), text)) / Extent(dc, natural, text);
+  ReleaseDC(control, dc);
+  DeleteObject(natural);
+  return squeeze;
+}
+
 // A menu's items, each followed by its submenu's in brackets.
 std::wstring Menu_Text(HMENU menu) {
   std::wstring text;
@@ -102,6 +125,18 @@ class Program : public ::testing::Test {
 
   HWND Control(int id) const { return GetDlgItem(main, id); }
   void Click(int id) const { SendMessageW(Control(id), BM_CLICK, 0, 0); }
+  // A click of the mouse's left button at a point of the main window.
+  void Click_At(POINT point) const {
+    ClientToScreen(main, &point);
+    SetCursorPos(point.x, point.y);
+    INPUT press[2] = {};
+    press[0].type = INPUT_MOUSE;
+    press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    press[1].type = INPUT_MOUSE;
+    press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, press, sizeof press[0]);
+    Pump(100);
+  }
 
   HWND main = nullptr;
   HWND mass_setting = nullptr;
@@ -152,6 +187,10 @@ TEST_F(Program, ShowsEveryTextInJapaneseWhateverTheCodePage) {
     const bool control = GetWindowLongW(row.window, GWL_STYLE) & WS_CHILD;
     if (control) {
       EXPECT_EQ(Missing_Glyphs(Font_Of(row.window), row.text), 0);
+    }
+    // The program's own font keeps its face's proportions.
+    if (control && Japanese_Font() != nullptr) {
+      EXPECT_NEAR(Squeeze(row.window, row.text), 1.0, 0.08);
     }
   }
   Click(command::boundary);
@@ -261,6 +300,13 @@ TEST_F(Program, TheMainWindowWaitsForTheMassSettingWindow) {
   EXPECT_TRUE(GetMenuState(GetMenu(main), 0, MF_BYPOSITION) & MF_GRAYED);
   SendMessageW(main, WM_COMMAND, command::menu_mass_ratio, 0);
   EXPECT_TRUE(IsWindowVisible(mass_setting));
+  // Minimised, it comes back at a click on the main window.
+  SendMessageW(mass_setting, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  EXPECT_TRUE(IsIconic(mass_setting));
+  Click_At({400, 200});
+  EXPECT_FALSE(IsIconic(mass_setting));
+  EXPECT_TRUE(IsWindowVisible(mass_setting));
+  EXPECT_EQ(GetForegroundWindow(), mass_setting);
   const double before = Positions();
   Click(command::target_on);
   ShowWindow(main, SW_MAXIMIZE);
