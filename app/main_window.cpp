@@ -23,6 +23,10 @@ struct Button {
   bool made_by_entry;
 };
 
+constexpr int button_x = 40;
+constexpr int button_width = 120;
+constexpr int button_height = 30;
+
 // The left-hand column, top to bottom.
 constexpr Button buttons[] = {
     {command::start, 20, texts::button_start, true, false},
@@ -45,6 +49,8 @@ class Win32_Main_Window final : public Main_Window_Platform {
   HWND window = nullptr;
   HWND mass_setting = nullptr;
   HRGN redraw_region = nullptr;
+  // The buttons' and the labels' font at the window's DPI.
+  Ui_Font font;
 
   void Enable(int id, bool enabled) override { EnableWindow(GetDlgItem(window, id), enabled); }
   void Set_Text(int id, const char* text) override { SetWindowTextW(GetDlgItem(window, id), Wide_Text(text)); }
@@ -80,28 +86,61 @@ class Win32_Main_Window final : public Main_Window_Platform {
 Win32_Main_Window win32;
 Main_Window main_window(the_model, win32);
 
+void Place_Button(HWND window, const Button& button, int dpi) {
+  HWND control = GetDlgItem(window, button.id);
+  Place_Control(control, {button_x, button.y, button_width, button_height}, dpi);
+  win32.font.Use(control);
+}
+
 void Create_Buttons(HWND window, HINSTANCE instance, bool made_by_entry) {
   for (const Button& button : buttons) {
     if (button.made_by_entry != made_by_entry) continue;
     const DWORD style = WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON | (button.enabled ? 0 : WS_DISABLED);
-    Use_Japanese_Font(CreateWindowExW(0, L"BUTTON", Wide_Text(button.text), style, 40, button.y, 120, 30, window,
-                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.id)), instance, nullptr));
+    CreateWindowExW(0, L"BUTTON", Wide_Text(button.text), style, 0, 0, 0, 0, window,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.id)), instance, nullptr);
+    Place_Button(window, button, main_window.Dpi());
   }
 }
 
+void Make_Redraw_Region(int dpi) {
+  if (win32.redraw_region != nullptr) DeleteObject(win32.redraw_region);
+  const RECT area = Drawing_Area(dpi);
+  win32.redraw_region = CreateRectRgnIndirect(&area);
+}
+
+// The window is made at the screen's DPI; on a monitor of another scale it
+// takes its size there.
 void On_Create(HWND window, const CREATESTRUCTW& create) {
   win32.window = window;
   Tick_Log_Open();
-  main_window.Created();
-  win32.redraw_region = CreateRectRgnIndirect(&drawing_area);
+  const int dpi = Window_Dpi(window);
+  if (dpi != System_Dpi()) {
+    SetWindowPos(window, nullptr, 0, 0, At_Dpi(main_width, dpi), At_Dpi(main_height, dpi),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  win32.font.Make(dpi);
+  main_window.Created(dpi);
+  Make_Redraw_Region(dpi);
   Create_Buttons(window, create.hInstance, false);
   win32.mass_setting = CreateWindowExW(0, mass_setting_class, L"Mass Setting", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                                       CW_USEDEFAULT, 300, 100, window, nullptr, create.hInstance, nullptr);
+                                       CW_USEDEFAULT, At_Dpi(300, dpi), At_Dpi(100, dpi), window, nullptr,
+                                       create.hInstance, nullptr);
+}
+
+// Moved to a monitor of another scale: everything is laid out and the fonts
+// made afresh at its DPI, in the rectangle the system suggests.
+void On_Dpi_Changed(HWND window, int dpi, const RECT& suggested) {
+  win32.font.Make(dpi);
+  for (const Button& button : buttons) Place_Button(window, button, dpi);
+  Make_Redraw_Region(dpi);
+  main_window.Dpi_Changed(dpi, IsZoomed(window) != FALSE);
+  SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void On_Paint(HWND window) {
   Tick_Log_Paint_Begin();
-  Draw_Paint(window, the_model);
+  Draw_Paint(window, the_model, win32.font);
   Tick_Log_Paint_End();
 }
 
@@ -124,16 +163,25 @@ bool Is_Click(UINT message, WPARAM wParam) {
 
 void On_Destroy() {
   DeleteObject(win32.redraw_region);
+  win32.redraw_region = nullptr;
   PostQuitMessage(0);
 }
 
 }  // namespace
 
+RECT Drawing_Area(int dpi) { return {At_Dpi(165, dpi), 0, At_Dpi(1024, dpi), At_Dpi(768, dpi)}; }
+
+void Place_Control(HWND control, const Place& place, int dpi) {
+  SetWindowPos(control, nullptr, At_Dpi(place.x, dpi), At_Dpi(place.y, dpi), At_Dpi(place.width, dpi),
+               At_Dpi(place.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  // While inert, only the window's end is handled, so closing it always ends
-  // the program; a click also brings the Mass Setting window back.
+  // While inert, only the window's end and a change of scale are handled, so
+  // closing it always ends the program and its layout always fits its
+  // monitor; a click also brings the Mass Setting window back.
   if (Is_Click(message, wParam)) main_window.Clicked();
-  if (!main_window.Inert() || message == WM_DESTROY) {
+  if (!main_window.Inert() || message == WM_DESTROY || message == WM_DPICHANGED) {
     switch (message) {
       case WM_CREATE:
         On_Create(window, *reinterpret_cast<const CREATESTRUCTW*>(lParam));
@@ -149,6 +197,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         return 0;
       case WM_COMMAND:
         main_window.Command(LOWORD(wParam));
+        return 0;
+      case WM_DPICHANGED:
+        On_Dpi_Changed(window, LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
       case WM_DESTROY:
         On_Destroy();
@@ -178,8 +229,9 @@ bool Register_Window_Classes(HINSTANCE instance) {
 }
 
 HWND Create_Main_Window(HINSTANCE instance) {
+  const int dpi = System_Dpi();
   return CreateWindowExW(0, main_class, L"Tumblen", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
-                         660, 560, nullptr, nullptr, instance, nullptr);
+                         At_Dpi(main_width, dpi), At_Dpi(main_height, dpi), nullptr, nullptr, instance, nullptr);
 }
 
 void Create_Entry_Buttons(HWND window, HINSTANCE instance) { Create_Buttons(window, instance, true); }

@@ -4,16 +4,31 @@
 // The main window: class "Ws_OwnerWnd", the left-hand button column, the menu
 // bar, the animation timer and the drawing area.
 
-// The part of the client area redrawn after commands and ticks: right of the
-// button column, which ends at x = 160.
-inline constexpr RECT drawing_area = {165, 0, 1024, 768};
+// The main window's outer size at 96 DPI.
+inline constexpr int main_width = 660;
+inline constexpr int main_height = 560;
+
+// The part of the client area redrawn after commands and ticks at `dpi`:
+// right of the button column, which ends at x = 160 at 96 DPI.
+RECT Drawing_Area(int dpi);
+
+// A control's place in its window's client area, in pixels at 96 DPI.
+struct Place {
+  int x;
+  int y;
+  int width;
+  int height;
+};
+
+// Puts `control` at `place`, scaled to `dpi`.
+void Place_Control(HWND control, const Place& place, int dpi);
 
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Registers "Ws_OwnerWnd" and then "PopupWnd"; false as soon as one fails.
 bool Register_Window_Classes(HINSTANCE instance);
 
-// The visible main window, 660 x 560 at the default position, with the class
+// The visible main window, 660 x 560 at 96 DPI, at the default position, with the class
 // menu; null on failure. Its creation lays the model out and makes nine of the
 // buttons and the hidden Mass Setting window.
 HWND Create_Main_Window(HINSTANCE instance);

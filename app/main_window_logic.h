@@ -7,8 +7,15 @@
 // drawing area is redrawn. The window procedure turns messages into these
 // calls; the window system is reached only through Main_Window_Platform.
 
-// The view of the box: 1 pixel per unit in the normal window, 1.74 maximised.
-void Set_View(Draw_Parameter& view, bool maximised);
+// Pixels are laid out for 96 per inch and scaled to the window's DPI.
+constexpr int base_dpi = 96;
+
+// A length of `pixels` at 96 DPI, at `dpi`.
+int At_Dpi(int pixels, int dpi);
+
+// The view of the box: 1 pixel per unit in the normal window, 1.74 maximised,
+// at 96 DPI; in proportion at any other.
+void Set_View(Draw_Parameter& view, bool maximised, int dpi);
 
 class Main_Window_Platform {
  public:
@@ -34,9 +41,13 @@ class Main_Window {
  public:
   Main_Window(Draw_Controler& model, Main_Window_Platform& platform);
 
-  // The window exists: the view, the model's first layout, the target absent.
-  void Created();
+  // The window exists, at `dpi`: the view, the model's first layout, the
+  // target absent.
+  void Created(int dpi);
   void Resized(bool maximised);
+  // The window has moved to a monitor of another scale.
+  void Dpi_Changed(int dpi, bool maximised);
+  int Dpi() const { return dpi; }
   void Tick();
   void Command(int id);
   // A mouse button went down anywhere on the window: client area, frame,
@@ -59,4 +70,5 @@ class Main_Window {
 
   Draw_Controler& model;
   Main_Window_Platform& platform;
+  int dpi = base_dpi;
 };

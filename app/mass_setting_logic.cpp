@@ -61,7 +61,7 @@ void Mass_Setting::Apply() {
 void Mass_Setting::Close() {
   model.popup_open = 0;
   platform.Hide();
-  Set_View(model, platform.Main_Window_Maximised());
+  Set_View(model, platform.Main_Window_Maximised(), platform.Main_Window_Dpi());
   platform.Redraw_Main_Window();
 }
 

@@ -22,6 +22,7 @@ class Mass_Setting_Platform {
   // Asks the window to close; that comes back as Close() before it returns.
   virtual void Send_Close() = 0;
   virtual bool Main_Window_Maximised() = 0;
+  virtual int Main_Window_Dpi() = 0;
   virtual void Redraw_Main_Window() = 0;
 };
 

@@ -13,6 +13,8 @@ namespace {
 class Win32_Mass_Setting final : public Mass_Setting_Platform {
  public:
   HWND window = nullptr;
+  // The controls' font at the window's DPI.
+  Ui_Font font;
   // Whether a change of the edit text is acted on: off around the window's
   // own writes. Any other notification turns it on again; where the edit box
   // sends its update notification before the change, as under Wine, a write
@@ -44,30 +46,57 @@ class Win32_Mass_Setting final : public Mass_Setting_Platform {
   void Hide() override { ShowWindow(window, SW_HIDE); }
   void Send_Close() override { SendMessageW(window, WM_CLOSE, 0, 0); }
   bool Main_Window_Maximised() override { return IsZoomed(GetWindow(window, GW_OWNER)) != FALSE; }
+  int Main_Window_Dpi() override { return Window_Dpi(GetWindow(window, GW_OWNER)); }
 
-  void Redraw_Main_Window() override { InvalidateRect(GetWindow(window, GW_OWNER), &drawing_area, TRUE); }
+  void Redraw_Main_Window() override {
+    const RECT area = Drawing_Area(Main_Window_Dpi());
+    InvalidateRect(GetWindow(window, GW_OWNER), &area, TRUE);
+  }
 };
 
 Win32_Mass_Setting win32;
 Mass_Setting mass_setting(the_model, win32);
 
-void Create_Control(HWND window, HINSTANCE instance, const wchar_t* kind, const char* text, int id, int x, int y,
-                    int width, int height, DWORD style) {
-  Use_Japanese_Font(CreateWindowExW(0, kind, Wide_Text(text), WS_CHILD | WS_VISIBLE | style, x, y, width,
-                                    height, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
-                                    nullptr));
+struct Control {
+  const wchar_t* kind;
+  const char* text;
+  int id;
+  Place place;
+  DWORD style;
+};
+
+// In the order they are made.
+constexpr Control controls[] = {
+    {L"BUTTON", texts::mass_set_button, mass_control::set_button, {220, 20, 50, 30}, BS_DEFPUSHBUTTON},
+    {L"STATIC", texts::mass_current_label, mass_control::label, {0, 40, 150, 20}, SS_CENTER},
+    {L"EDIT", "", mass_control::edit, {150, 40, 50, 20}, WS_BORDER | ES_RIGHT},
+    {L"SCROLLBAR", "", mass_control::scroll_bar, {0, 0, 200, 20}, SBS_HORZ},
+};
+
+void Lay_Out(HWND window, int dpi) {
+  win32.font.Make(dpi);
+  for (const Control& control : controls) {
+    HWND made = GetDlgItem(window, control.id);
+    Place_Control(made, control.place, dpi);
+    win32.font.Use(made);
+  }
 }
 
 void On_Create(HWND window, const CREATESTRUCTW& create) {
   win32.window = window;
-  const HINSTANCE instance = create.hInstance;
-  Create_Control(window, instance, L"BUTTON", texts::mass_set_button, mass_control::set_button, 220, 20, 50, 30,
-                 BS_DEFPUSHBUTTON);
-  Create_Control(window, instance, L"STATIC", texts::mass_current_label, mass_control::label, 0, 40, 150, 20,
-                 SS_CENTER);
-  Create_Control(window, instance, L"EDIT", "", mass_control::edit, 150, 40, 50, 20, WS_BORDER | ES_RIGHT);
-  Create_Control(window, instance, L"SCROLLBAR", "", mass_control::scroll_bar, 0, 0, 200, 20, SBS_HORZ);
+  for (const Control& control : controls) {
+    CreateWindowExW(0, control.kind, Wide_Text(control.text), WS_CHILD | WS_VISIBLE | control.style, 0, 0, 0, 0,
+                    window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), create.hInstance, nullptr);
+  }
+  Lay_Out(window, Window_Dpi(window));
   mass_setting.Show_Mass_Ratio();
+}
+
+// Moved to a monitor of another scale.
+void On_Dpi_Changed(HWND window, int dpi, const RECT& suggested) {
+  Lay_Out(window, dpi);
+  SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // What the user typed is read as characters and only then turned into code
@@ -118,6 +147,9 @@ LRESULT CALLBACK PopupWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
       return 0;
     case WM_HSCROLL:
       mass_setting.Scrolled(To_Scroll(LOWORD(wParam)), HIWORD(wParam));
+      return 0;
+    case WM_DPICHANGED:
+      On_Dpi_Changed(window, LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
   }
   return DefWindowProcW(window, message, wParam, lParam);

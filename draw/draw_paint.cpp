@@ -39,14 +39,12 @@ class Gdi_Surface final : public Draw_Surface {
 
 }  // namespace
 
-void Draw_Paint(HWND window, Draw_Parameter& list) {
+void Draw_Paint(HWND window, Draw_Parameter& list, HFONT labels_font) {
   PAINTSTRUCT paint;
   // Without a device context there is nothing to draw on; the paint cycle is
   // still closed.
   if (HDC dc = BeginPaint(window, &paint)) {
-    // The labels' font: the surface's own, unless it lacks Japanese glyphs.
-    const HFONT font = Japanese_Font();
-    const HGDIOBJ own_font = font ? SelectObject(dc, font) : nullptr;
+    const HGDIOBJ own_font = labels_font ? SelectObject(dc, labels_font) : nullptr;
     Gdi_Surface surface(dc);
     Paint_Display_List(list, surface);
     if (own_font) SelectObject(dc, own_font);

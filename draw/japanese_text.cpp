@@ -18,24 +18,57 @@ void To_932(const wchar_t* text, char* bytes, int size) {
   if (WideCharToMultiByte(shift_jis, WC_NO_BEST_FIT_CHARS, text, -1, bytes, size, "?", nullptr) == 0) bytes[0] = '\0';
 }
 
-// The system font's height in Japanese: the font mapper picks a face that has
-// the Japanese character set, which every Windows since Vista carries, and
-// keeps its own proportions (the system font's average width would squeeze
-// it). Normal weight, as the Japanese system font has.
-HFONT Japanese_Font() {
-  static const HFONT font = [] {
-    if (GetACP() == shift_jis) return HFONT{};
-    LOGFONTW shape = {};
-    GetObjectW(GetStockObject(SYSTEM_FONT), sizeof shape, &shape);
+int System_Dpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
+// Looked up at run time: Windows 10 has it, and the program still starts on
+// older Windows without it.
+int Window_Dpi(HWND window) {
+  using Get_Dpi_For_Window = UINT(WINAPI*)(HWND);
+  static const auto get_dpi = reinterpret_cast<Get_Dpi_For_Window>(
+      reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  const int dpi = get_dpi != nullptr ? static_cast<int>(get_dpi(window)) : 0;
+  return dpi > 0 ? dpi : System_Dpi();
+}
+
+bool Needs_Japanese_Font() { return GetACP() != shift_jis; }
+
+Ui_Font::~Ui_Font() {
+  if (font != nullptr) DeleteObject(font);
+}
+
+namespace {
+
+// In Japanese, the font mapper picks a face that has the Japanese character
+// set, which every Windows since Vista carries, and keeps its own proportions
+// (the system font's average width would squeeze it); normal weight, as the
+// Japanese system font has.
+HFONT Font_For(int dpi) {
+  const int system_dpi = System_Dpi();
+  if (!Needs_Japanese_Font() && dpi == system_dpi) return nullptr;
+  LOGFONTW shape = {};
+  GetObjectW(GetStockObject(SYSTEM_FONT), sizeof shape, &shape);
+  shape.lfHeight = MulDiv(shape.lfHeight, dpi, system_dpi);
+  shape.lfWidth = MulDiv(shape.lfWidth, dpi, system_dpi);
+  if (Needs_Japanese_Font()) {
     shape.lfWidth = 0;
     shape.lfWeight = FW_NORMAL;
     shape.lfCharSet = SHIFTJIS_CHARSET;
     shape.lfFaceName[0] = L'\0';
-    return CreateFontIndirectW(&shape);
-  }();
-  return font;
+  }
+  return CreateFontIndirectW(&shape);
 }
 
-void Use_Japanese_Font(HWND control) {
-  if (HFONT font = Japanese_Font()) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}  // namespace
+
+void Ui_Font::Make(int dpi) {
+  const HFONT old = font;
+  font = Font_For(dpi);
+  if (old != nullptr) DeleteObject(old);
 }
+
+void Ui_Font::Use(HWND control) const { SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE); }

@@ -2,7 +2,8 @@
 # Runs Tumblen under Wine, after installing whatever is missing and building
 # the Windows program (windows preset). Wine runs in the locale TUMBLEN_LOCALE
 # names, by default Japanese (ja_JP.UTF-8): TUMBLEN_LOCALE=en_US.UTF-8 shows
-# the program as it looks on English Windows.
+# the program as it looks on English Windows, and TUMBLEN_DPI=144 as it looks
+# at 150 % display scale.
 #
 # With a display (and CI unset) the window opens there. Otherwise the program
 # runs on a virtual display: スタート, 粒子あり and 追跡開始 are clicked, and after

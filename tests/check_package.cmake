@@ -1,6 +1,7 @@
 # Makes the release ZIP and checks what a user downloads: just tumblen.exe and
-# README.txt, the exe stripped of debug sections and importing only Windows'
-# own DLLs (no MinGW runtime to ship beside it). Run by CTest.
+# README.txt, the exe stripped of debug sections, importing only Windows' own
+# DLLs (no MinGW runtime to ship beside it) and declaring itself aware of each
+# monitor's DPI, so that Windows does not stretch it. Run by CTest.
 set(out ${BUILD}/package-check)
 file(REMOVE_RECURSE ${out})
 execute_process(COMMAND ${CPACK} --config ${BUILD}/CPackConfig.cmake -B ${out} OUTPUT_QUIET)
@@ -18,6 +19,11 @@ string(TOLOWER "${imports}" imports)
 string(REGEX REPLACE "dll name: (kernel32|user32|gdi32|msvcrt)\\.dll;?" "" others "${imports}")
 if(dump MATCHES "\\.debug" OR NOT imports OR others)
   message(FATAL_ERROR "the packed exe carries debug sections or imports more than Windows' own DLLs: ${imports}")
+endif()
+file(STRINGS ${out}/tumblen.exe awareness REGEX "<dpiAwareness[^>]*>PerMonitorV2, PerMonitor</dpiAwareness>")
+file(STRINGS ${out}/tumblen.exe aware REGEX "<dpiAware[^>]*>true/pm</dpiAware>")
+if(NOT awareness OR NOT aware)
+  message(FATAL_ERROR "the packed exe declares no per-monitor DPI awareness in its manifest")
 endif()
 file(SIZE ${out}/tumblen.exe exe_size)
 file(SIZE ${zip} zip_size)

@@ -54,11 +54,12 @@ struct Main_Window_Test : ::testing::Test {
   Draw_Controler model;
   Fake_Main fake;
   Main_Window window{model, fake};
-  Main_Window_Test() { window.Created(); }
+  Main_Window_Test() { window.Created(base_dpi); }
 };
 
 // Laid out while the target is still present, then without it; the view
-// shows the box at 1 pixel a unit, or at 1.74 maximised.
+// shows the box at 1 pixel a unit, or at 1.74 maximised, at 96 DPI, and in
+// proportion at any other.
 TEST_F(Main_Window_Test, StartsLaidOutWithTheTargetAbsent) {
   EXPECT_EQ(model.phase, 1);
   EXPECT_EQ(model.run_state, model.run_ready);
@@ -71,13 +72,17 @@ TEST_F(Main_Window_Test, StartsLaidOutWithTheTargetAbsent) {
     bool maximised;
     int left, bottom, right, top;
   } views[] = {{true, 200, 700, 896, 4}, {false, 200, 410, 600, 10}};
-  for (const auto& view : views) {
-    SCOPED_TRACE(view.maximised);
-    window.Resized(view.maximised);
-    EXPECT_EQ(model.Map_X(0), view.left);
-    EXPECT_EQ(model.Map_Y(0), view.bottom);
-    EXPECT_EQ(model.Map_X(400), view.right);
-    EXPECT_EQ(model.Map_Y(400), view.top);
+  for (const int dpi : {120, 144, 192, base_dpi}) {
+    window.Dpi_Changed(dpi, false);
+    EXPECT_EQ(model.Map_Y(400), 10 * dpi / base_dpi);
+    for (const auto& view : views) {
+      SCOPED_TRACE(testing::Message() << "dpi " << dpi << " maximised " << view.maximised);
+      window.Resized(view.maximised);
+      EXPECT_NEAR(model.Map_X(0), view.left * dpi / base_dpi, 1);
+      EXPECT_NEAR(model.Map_Y(0), view.bottom * dpi / base_dpi, 1);
+      EXPECT_NEAR(model.Map_X(400), view.right * dpi / base_dpi, 1);
+      EXPECT_NEAR(model.Map_Y(400), view.top * dpi / base_dpi, 1);
+    }
   }
 }
 
@@ -221,6 +226,7 @@ struct Fake_Mass final : Mass_Setting_Platform {
   std::string edit;
   bool hidden = false;
   bool maximised = false;
+  int dpi = base_dpi;
   int main_redraws = 0;
 
   void Set_Scroll_Position(int position) override { scroll = position; }
@@ -231,6 +237,7 @@ struct Fake_Mass final : Mass_Setting_Platform {
   void Hide() override { hidden = true; }
   void Send_Close() override { window->Close(); }
   bool Main_Window_Maximised() override { return maximised; }
+  int Main_Window_Dpi() override { return dpi; }
   void Redraw_Main_Window() override { ++main_redraws; }
 };
 
@@ -316,6 +323,7 @@ TEST_F(Mass_Setting_Test, ShowingDropsWhatWasNotAppliedAndApplyingLaysOutAfresh)
   model.popup_open = 1;
   model.phase = 1;
   fake.maximised = true;
+  fake.dpi = 2 * base_dpi;
   fake.Set_Edit_Text("55");
   window.Apply();
   EXPECT_EQ(model.mass_ratio, 55.0);
@@ -323,11 +331,12 @@ TEST_F(Mass_Setting_Test, ShowingDropsWhatWasNotAppliedAndApplyingLaysOutAfresh)
   EXPECT_EQ(model.popup_open, 0);
   EXPECT_TRUE(fake.hidden);
   EXPECT_EQ(fake.main_redraws, 1);
-  EXPECT_EQ(model.Map_Y(400), 4);
+  EXPECT_EQ(model.Map_Y(400), 8);
   // The close box changes nothing in the model.
   model.popup_open = 1;
   model.phase = 1;
   fake.maximised = false;
+  fake.dpi = base_dpi;
   fake.Set_Edit_Text("9");
   window.Close();
   EXPECT_EQ(model.mass_ratio, 55.0);

@@ -46,12 +46,12 @@ int Missing_Glyphs(HGDIOBJ font, const std::wstring& text) {
   return missing;
 }
 
-int Extent(HDC dc, HGDIOBJ font, const std::wstring& text) {
+SIZE Extent(HDC dc, HGDIOBJ font, const std::wstring& text) {
   const HGDIOBJ before = SelectObject(dc, font);
   SIZE size;
   GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
   SelectObject(dc, before);
-  return size.cx;
+  return size;
 }
 
 // A caption's width in its control's font against its width in the same face
@@ -63,7 +63,7 @@ double Squeeze(HWND control, const std::wstring& text) {
   shape.lfWidth = 0;
   const HFONT natural = CreateFontIndirectW(&shape);
   HDC dc = GetDC(control);
-  const double squeeze = static_cast<double>(Extent(dc, Font_Of(control), text)) / Extent(dc, natural, text);
+  const double squeeze = static_cast<double>(Extent(dc, Font_Of(control), text).cx) / Extent(dc, natural, text).cx;
   ReleaseDC(control, dc);
   DeleteObject(natural);
   return squeeze;
@@ -104,6 +104,15 @@ int Pump(DWORD ms) {
   return quit;
 }
 
+// The screen's DPI the test runs at, in TUMBLEN_DPI, 96 if unset.
+int Screen_Dpi() {
+  const char* dpi = std::getenv("TUMBLEN_DPI");
+  return dpi != nullptr ? std::atoi(dpi) : 96;
+}
+
+// A length of `pixels` at 96 DPI, at the screen's DPI.
+int Scaled(int pixels) { return pixels * Screen_Dpi() / 96; }
+
 class Program : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -125,6 +134,47 @@ class Program : public ::testing::Test {
 
   HWND Control(int id) const { return GetDlgItem(main, id); }
   void Click(int id) const { SendMessageW(Control(id), BM_CLICK, 0, 0); }
+
+  // The windows' sizes and every control's place in its window at 96 DPI,
+  // in proportion to `dpi` within a pixel, each control with room for its
+  // caption in its own font.
+  void Expect_Laid_Out_At(int dpi) const {
+    std::vector<std::pair<HWND, RECT>> places = {
+        {main, {0, 0, 660, 560}},
+        {mass_setting, {0, 0, 300, 100}},
+        {GetDlgItem(mass_setting, mass_control::set_button), {220, 20, 270, 50}},
+        {GetDlgItem(mass_setting, mass_control::label), {0, 40, 150, 60}},
+        {GetDlgItem(mass_setting, mass_control::edit), {150, 40, 200, 60}},
+        {GetDlgItem(mass_setting, mass_control::scroll_bar), {0, 0, 200, 20}},
+    };
+    const int column[] = {command::start,       command::stop,         command::target_on, command::target_off,
+                          command::trace_start, command::trace_stop,   command::particles_20,
+                          command::particles_200, command::heat_up,    command::cool_down, command::boundary,
+                          command::exit};
+    for (int k = 0; k < 12; ++k) places.push_back({Control(column[k]), {40, 20 + 40 * k, 160, 50 + 40 * k}});
+    for (const auto& [window, at_96] : places) {
+      SCOPED_TRACE(testing::Message() << "control " << GetDlgCtrlID(window) << " at " << dpi << " DPI");
+      RECT place;
+      GetWindowRect(window, &place);
+      const bool control = GetWindowLongW(window, GWL_STYLE) & WS_CHILD;
+      if (control) {
+        MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&place), 2);
+      } else {
+        OffsetRect(&place, -place.left, -place.top);
+      }
+      EXPECT_NEAR(place.left, at_96.left * dpi / 96, 1);
+      EXPECT_NEAR(place.top, at_96.top * dpi / 96, 1);
+      EXPECT_NEAR(place.right, at_96.right * dpi / 96, 1);
+      EXPECT_NEAR(place.bottom, at_96.bottom * dpi / 96, 1);
+      HDC dc = GetDC(window);
+      const SIZE caption = Extent(dc, Font_Of(window), Text(window));
+      ReleaseDC(window, dc);
+      if (control) {
+        EXPECT_LE(caption.cx, place.right - place.left);
+        EXPECT_LE(caption.cy, place.bottom - place.top);
+      }
+    }
+  }
   // A click of the mouse's left button at a point of the main window.
   void Click_At(POINT point) const {
     ClientToScreen(main, &point);
@@ -148,8 +198,12 @@ class Program : public ::testing::Test {
 TEST_F(Program, ShowsEveryTextInJapaneseWhateverTheCodePage) {
   const char* code_page = std::getenv("TUMBLEN_CODE_PAGE");
   EXPECT_EQ(GetACP(), code_page != nullptr ? static_cast<UINT>(std::atoi(code_page)) : 932u);
-  EXPECT_EQ(Japanese_Font() == nullptr, GetACP() == 932);
+  EXPECT_EQ(Needs_Japanese_Font(), GetACP() != 932);
   HWND about = CreateDialogParamW(GetModuleHandleW(nullptr), L"KavrinoVer", main, AboutDlgProc, 0);
+  // Laid out in units of its 12-point font, which is sized for the screen.
+  LOGFONTW about_font;
+  GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(about, WM_GETFONT, 0, 0)), sizeof about_font, &about_font);
+  EXPECT_EQ(about_font.lfHeight, -MulDiv(12, Screen_Dpi(), 72));
   HWND about_items[4] = {GetWindow(about, GW_CHILD)};
   for (int k = 1; k < 4; ++k) about_items[k] = GetWindow(about_items[k - 1], GW_HWNDNEXT);
   Click(command::boundary);
@@ -189,7 +243,7 @@ TEST_F(Program, ShowsEveryTextInJapaneseWhateverTheCodePage) {
       EXPECT_EQ(Missing_Glyphs(Font_Of(row.window), row.text), 0);
     }
     // The program's own font keeps its face's proportions.
-    if (control && Japanese_Font() != nullptr) {
+    if (control && Needs_Japanese_Font()) {
       EXPECT_NEAR(Squeeze(row.window, row.text), 1.0, 0.08);
     }
   }
@@ -199,6 +253,28 @@ TEST_F(Program, ShowsEveryTextInJapaneseWhateverTheCodePage) {
 
   EXPECT_EQ(Menu_Text(GetMenu(main)),
             L"設定(質量比変更 初期化(粒子数200 粒子数20 温度20℃ 質量比20倍)) ヘルプ(バージョン情報)");
+}
+
+// At the screen's DPI, and moved to a monitor at another scale (200 % from
+// 100 %, else 100 %) and back, the windows keep their proportions; the fonts
+// made for the other scale are deleted on the way back.
+TEST_F(Program, KeepsItsProportionsAtAnyScale) {
+  EXPECT_EQ(Window_Dpi(main), Screen_Dpi());
+  Expect_Laid_Out_At(Screen_Dpi());
+  const std::pair<HWND, SIZE> windows[] = {{main, {660, 560}}, {mass_setting, {300, 100}}};
+  std::vector<HGDIOBJ> fonts_made;
+  const int other_dpi = Screen_Dpi() == 96 ? 192 : 96;
+  for (const int dpi : {other_dpi, Screen_Dpi()}) {
+    for (const auto& [window, size] : windows) {
+      RECT suggested = {0, 0, size.cx * dpi / 96, size.cy * dpi / 96};
+      SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+      fonts_made.push_back(Font_Of(GetWindow(window, GW_CHILD)));
+    }
+    Expect_Laid_Out_At(dpi);
+    EXPECT_EQ(the_model.Map_X(400), 600 * dpi / 96);
+  }
+  EXPECT_EQ(GetObjectType(fonts_made[0]), 0u);
+  EXPECT_EQ(GetObjectType(fonts_made[1]), 0u);
 }
 
 // A painted model as the screen shows it, after paints enough to use up the
@@ -213,13 +289,22 @@ TEST_F(Program, PaintsInJapaneseAndFreesEveryPenAndBrush) {
     UpdateWindow(main);
   }
   HDC screen = GetDC(main);
-  // The target, 200-240 on both axes, lands on (400, 210)-(440, 170).
+  // The target, 200-240 on both axes, lands on (400, 210)-(440, 170) at 96
+  // DPI; the box's left edge runs down x = 200, from y = 10 to 410.
   int red = 0;
-  for (int y = 180; y < 200; ++y) {
-    for (int x = 410; x < 430; ++x) red += GetPixel(screen, x, y) == colours::red;
+  for (int y = Scaled(180); y < Scaled(200); ++y) {
+    for (int x = Scaled(410); x < Scaled(430); ++x) red += GetPixel(screen, x, y) == colours::red;
   }
-  EXPECT_EQ(red, 400);
-  const HGDIOBJ font = Japanese_Font() != nullptr ? Japanese_Font() : GetStockObject(SYSTEM_FONT);
+  EXPECT_EQ(red, Scaled(20) * Scaled(20));
+  int edge = 0;
+  int left_of_edge = 0;
+  for (int y = Scaled(10); y < Scaled(410); ++y) {
+    edge += GetPixel(screen, Scaled(200), y) == colours::blue;
+    left_of_edge += GetPixel(screen, Scaled(200) - 1, y) == colours::blue;
+  }
+  EXPECT_GT(edge, Scaled(360));
+  EXPECT_EQ(left_of_edge, 0);
+  const HGDIOBJ font = Font_Of(Control(command::start));
   const struct {
     int x;
     COLORREF colour;
@@ -228,7 +313,7 @@ TEST_F(Program, PaintsInJapaneseAndFreesEveryPenAndBrush) {
       {230, colours::blue, L"温度 20 ℃"},
       {340, colours::red, L"ターゲットと粒子の質量比 20 倍"},
   };
-  constexpr int top = 430;
+  const int top = Scaled(430);
   HDC drawn = CreateCompatibleDC(screen);
   for (const auto& label : labels) {
     SCOPED_TRACE(label.text);
@@ -247,7 +332,7 @@ TEST_F(Program, PaintsInJapaneseAndFreesEveryPenAndBrush) {
     for (int y = 0; y < size.cy; ++y) {
       for (int x = 0; x < size.cx; ++x) {
         const COLORREF expected = GetPixel(drawn, x, y);
-        if (GetPixel(screen, label.x + x, top + y) != expected) ++differing;
+        if (GetPixel(screen, Scaled(label.x) + x, top + y) != expected) ++differing;
         if (expected == label.colour) ++coloured;
       }
     }
@@ -313,7 +398,7 @@ TEST_F(Program, TheMainWindowWaitsForTheMassSettingWindow) {
   Pump(350);
   EXPECT_EQ(Positions(), before);
   EXPECT_EQ(the_model.target_on, 0);
-  EXPECT_EQ(the_model.scale_x, 1.0);
+  EXPECT_EQ(the_model.Map_X(400), Scaled(600));
 
   // Back to the Mass Setting window, which shows the ratio in force again.
   SetActiveWindow(mass_setting);
@@ -325,7 +410,7 @@ TEST_F(Program, TheMainWindowWaitsForTheMassSettingWindow) {
   EXPECT_FALSE(IsWindowVisible(mass_setting));
   EXPECT_EQ(the_model.mass_ratio, 36.0);
   EXPECT_EQ(the_model.popup_open, 0);
-  EXPECT_EQ(the_model.scale_x, 1.74);
+  EXPECT_NEAR(the_model.Map_X(400), Scaled(896), 1);
   Pump(350);
   EXPECT_NE(Positions(), before);
 }
