@@ -169,6 +169,8 @@ void On_Destroy() {
 
 }  // namespace
 
+int Main_Window_Dpi() { return main_window.Dpi(); }
+
 RECT Drawing_Area(int dpi) { return {At_Dpi(165, dpi), 0, At_Dpi(1024, dpi), At_Dpi(768, dpi)}; }
 
 void Place_Control(HWND control, const Place& place, int dpi) {

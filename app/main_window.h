@@ -23,6 +23,9 @@ struct Place {
 // Puts `control` at `place`, scaled to `dpi`.
 void Place_Control(HWND control, const Place& place, int dpi);
 
+// The DPI the main window is laid out at, as it last learnt it.
+int Main_Window_Dpi();
+
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Registers "Ws_OwnerWnd" and then "PopupWnd"; false as soon as one fails.

@@ -46,7 +46,7 @@ class Win32_Mass_Setting final : public Mass_Setting_Platform {
   void Hide() override { ShowWindow(window, SW_HIDE); }
   void Send_Close() override { SendMessageW(window, WM_CLOSE, 0, 0); }
   bool Main_Window_Maximised() override { return IsZoomed(GetWindow(window, GW_OWNER)) != FALSE; }
-  int Main_Window_Dpi() override { return Window_Dpi(GetWindow(window, GW_OWNER)); }
+  int Main_Window_Dpi() override { return ::Main_Window_Dpi(); }
 
   void Redraw_Main_Window() override {
     const RECT area = Drawing_Area(Main_Window_Dpi());

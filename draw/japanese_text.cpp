@@ -20,7 +20,7 @@ void To_932(const wchar_t* text, char* bytes, int size) {
 
 int System_Dpi() {
   HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
   ReleaseDC(nullptr, screen);
   return dpi;
 }
