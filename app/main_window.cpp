@@ -219,11 +219,13 @@ Key To_Key(const MSG& message) {
 
 // The main window takes its keys itself: the dialog manager would make every
 // button a plain one at the first Tab, and Enter then, with no default
-// button, the command OK.
+// button, the command OK. The Mass Setting window's messages all go through
+// the dialog manager.
 bool Handled_By_Window(MSG& message) {
   if (message.hwnd == nullptr) return false;
   const HWND root = GetAncestor(message.hwnd, GA_ROOT);
-  return root == win32.window && main_window.Key_Pressed(To_Key(message));
+  if (root == win32.window) return main_window.Key_Pressed(To_Key(message));
+  return root == win32.mass_setting && IsDialogMessageW(root, &message);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "mass_setting_window.h"
 
+#include <initializer_list>
+
 #include "ids.h"
 #include "japanese_text.h"
 #include "main_window.h"
@@ -62,11 +64,16 @@ void On_Create(HWND window, const CREATESTRUCTW& create) {
   win32.window = window;
   const HINSTANCE instance = create.hInstance;
   Create_Control(window, instance, L"BUTTON", texts::mass_set_button, mass_control::set_button, 220, 20, 50, 30,
-                 BS_DEFPUSHBUTTON);
+                 WS_TABSTOP | BS_DEFPUSHBUTTON);
   Create_Control(window, instance, L"STATIC", texts::mass_current_label, mass_control::label, 0, 40, 150, 20,
                  SS_CENTER);
-  Create_Control(window, instance, L"EDIT", "", mass_control::edit, 150, 40, 50, 20, WS_BORDER | ES_RIGHT);
-  Create_Control(window, instance, L"SCROLLBAR", "", mass_control::scroll_bar, 0, 0, 200, 20, SBS_HORZ);
+  Create_Control(window, instance, L"EDIT", "", mass_control::edit, 150, 40, 50, 20,
+                 WS_TABSTOP | WS_BORDER | ES_RIGHT);
+  Create_Control(window, instance, L"SCROLLBAR", "", mass_control::scroll_bar, 0, 0, 200, 20, WS_TABSTOP | SBS_HORZ);
+  // Tab follows the order of the children, made that of reading: the scroll
+  // bar, the edit box, then 設定.
+  for (const int id : {mass_control::scroll_bar, mass_control::edit, mass_control::set_button})
+    SetWindowPos(GetDlgItem(window, id), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   mass_setting.Show_Mass_Ratio();
 }
 
@@ -82,7 +89,12 @@ void On_Command(HWND window, WPARAM wParam) {
   } else {
     win32.edit_armed = true;
   }
-  if (LOWORD(wParam) == mass_control::set_button) mass_setting.Apply();
+  // The dialog manager sends OK for Enter and Cancel for Escape.
+  switch (LOWORD(wParam)) {
+    case mass_control::set_button:
+    case IDOK: mass_setting.Apply(); break;
+    case IDCANCEL: win32.Send_Close(); break;
+  }
 }
 
 Scroll To_Scroll(WORD code) {

@@ -84,4 +84,29 @@ TEST_F(Keyboard, WorksTheMainWindow) {
   EXPECT_TRUE(Enabled(start));
 }
 
+// Tab walks the scroll bar, the edit box and 設定; the arrows move the scroll
+// bar; Enter applies what is typed and Escape closes the window.
+TEST_F(Keyboard, WorksTheMassSettingWindow) {
+  using namespace mass_control;
+  SendMessageW(main, WM_COMMAND, command::menu_mass_ratio, 0);
+  const HWND mass_setting = GetForegroundWindow();
+  for (const int id : {scroll_bar, edit, set_button, scroll_bar}) {
+    SCOPED_TRACE(id);
+    Press(VK_TAB);
+    EXPECT_EQ(Focused(), id);
+  }
+  Press(VK_RIGHT);
+  EXPECT_EQ(GetScrollPos(GetDlgItem(mass_setting, scroll_bar), SB_CTL), 21);
+  Press(VK_TAB);
+  Press('5');
+  Press('5');
+  Press(VK_RETURN);
+  EXPECT_EQ(the_model.mass_ratio, 55.0);
+  EXPECT_FALSE(IsWindowVisible(mass_setting));
+  SendMessageW(main, WM_COMMAND, command::menu_mass_ratio, 0);
+  Press(VK_ESCAPE);
+  EXPECT_FALSE(IsWindowVisible(mass_setting));
+  EXPECT_EQ(the_model.popup_open, 0);
+}
+
 }  // namespace
