@@ -53,6 +53,22 @@ class Win32_Main_Window final : public Main_Window_Platform {
   Ui_Font font;
 
   void Enable(int id, bool enabled) override { EnableWindow(GetDlgItem(window, id), enabled); }
+
+  int Focused_Button() override {
+    const HWND focus = GetFocus();
+    return focus != nullptr && GetParent(focus) == window ? GetDlgCtrlID(focus) : 0;
+  }
+
+  // The dialog manager's order: the enabled buttons, in the order of the
+  // children. From the window itself it finds nothing before the first
+  // button, so Shift+Tab starts from that and goes round to the last.
+  void Focus_Next(int from, bool backward) override {
+    HWND button = from != 0 ? GetDlgItem(window, from) : nullptr;
+    if (button == nullptr && backward) button = GetNextDlgTabItem(window, nullptr, FALSE);
+    SetFocus(GetNextDlgTabItem(window, button, backward));
+  }
+
+  void Focus_Window() override { SetFocus(window); }
   void Set_Text(int id, const char* text) override { SetWindowTextW(GetDlgItem(window, id), Wide_Text(text)); }
   void Start_Timer() override { SetTimer(window, timer_id, 100, nullptr); }
   void Stop_Timer() override { KillTimer(window, timer_id); }
@@ -95,7 +111,7 @@ void Place_Button(HWND window, const Button& button, int dpi) {
 void Create_Buttons(HWND window, HINSTANCE instance, bool made_by_entry) {
   for (const Button& button : buttons) {
     if (button.made_by_entry != made_by_entry) continue;
-    const DWORD style = WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON | (button.enabled ? 0 : WS_DISABLED);
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON | (button.enabled ? 0 : WS_DISABLED);
     CreateWindowExW(0, L"BUTTON", Wide_Text(button.text), style, 0, 0, 0, 0, window,
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.id)), instance, nullptr);
     Place_Button(window, button, main_window.Dpi());
@@ -236,7 +252,43 @@ HWND Create_Main_Window(HINSTANCE instance) {
                          At_Dpi(main_width, dpi), At_Dpi(main_height, dpi), nullptr, nullptr, instance, nullptr);
 }
 
-void Create_Entry_Buttons(HWND window, HINSTANCE instance) { Create_Buttons(window, instance, true); }
+// Tab follows the order of the children, which is made the column's: the
+// boundary button, made first, goes below the three made here.
+void Create_Entry_Buttons(HWND window, HINSTANCE instance) {
+  Create_Buttons(window, instance, true);
+  for (const Button& button : buttons)
+    SetWindowPos(GetDlgItem(window, button.id), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+namespace {
+
+Key To_Key(const MSG& message) {
+  if (message.message != WM_KEYDOWN) return Key::other;
+  switch (message.wParam) {
+    case VK_TAB: return GetKeyState(VK_SHIFT) < 0 ? Key::shift_tab : Key::tab;
+    case VK_RETURN: return Key::enter;
+    default: return Key::other;
+  }
+}
+
+// The main window takes its keys itself: the dialog manager would make every
+// button a plain one at the first Tab, and Enter then, with no default
+// button, the command OK. The Mass Setting window's messages all go through
+// the dialog manager.
+bool Handled_By_Window(MSG& message) {
+  if (message.hwnd == nullptr) return false;
+  const HWND root = GetAncestor(message.hwnd, GA_ROOT);
+  if (root == win32.window) return main_window.Key_Pressed(To_Key(message));
+  return root == win32.mass_setting && IsDialogMessageW(root, &message);
+}
+
+}  // namespace
+
+void Handle_Message(MSG& message) {
+  if (Handled_By_Window(message)) return;
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
+}
 
 // Unicode messages, so that a key typed into the Mass Setting window reaches
 // its edit box as the character it is, whatever the system's code page.
@@ -244,8 +296,7 @@ int Run_Message_Loop() {
   MSG message = {};
   while (const BOOL got = GetMessageW(&message, nullptr, 0, 0)) {
     if (got == -1) return -1;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+    Handle_Message(message);
   }
   return static_cast<int>(message.wParam);
 }

@@ -37,7 +37,13 @@ bool Register_Window_Classes(HINSTANCE instance);
 HWND Create_Main_Window(HINSTANCE instance);
 
 // The three buttons the window never changes: 温度を上げる, 温度を下げる, 終了.
+// Tab then takes all twelve down the column.
 void Create_Entry_Buttons(HWND window, HINSTANCE instance);
+
+// Handles one message from the queue as the loop does: Tab, Shift+Tab and
+// Enter move the focus and press buttons in either window, Escape closes the
+// Mass Setting window.
+void Handle_Message(MSG& message);
 
 // Runs the message loop until WM_QUIT and returns its code, or -1 if reading
 // a message fails.

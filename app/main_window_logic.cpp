@@ -24,6 +24,7 @@ void Main_Window::Created(int dpi_) {
   model.Advance();
   model.target_on = 0;
   model.ellipse_count = model.particle_count;
+  keyboard_used = false;
 }
 
 // The window class repaints the whole window after a change of size.
@@ -111,8 +112,8 @@ void Main_Window::Switch_Tracing(bool on) {
   model.trace_on = on ? 1 : 0;
   if (!on) model.Forget_Path();
   Swap(on ? command::trace_stop : command::trace_start, on ? command::trace_start : command::trace_stop);
-  platform.Enable(command::particles_20, !on);
-  platform.Enable(command::particles_200, !on);
+  Enable(command::particles_20, !on);
+  Enable(command::particles_200, !on);
   platform.Grey_Settings_Menu(on);
 }
 
@@ -133,6 +134,36 @@ void Main_Window::Open_Mass_Setting() {
 }
 
 void Main_Window::Swap(int on, int off) {
-  platform.Enable(on, true);
-  platform.Enable(off, false);
+  Enable(on, true);
+  Enable(off, false);
+}
+
+// A disabled button cannot keep the focus, and the focus is never dropped:
+// it goes on down the column once the keyboard is in use, and before that to
+// the window, so that a click leaves no focus showing on another button.
+void Main_Window::Enable(int id, bool enabled) {
+  if (!enabled && platform.Focused_Button() == id) {
+    if (keyboard_used) {
+      platform.Focus_Next(id, false);
+    } else {
+      platform.Focus_Window();
+    }
+  }
+  platform.Enable(id, enabled);
+}
+
+// Tab and Shift+Tab move the focus down and up the column, and Enter presses
+// the focused button. Escape, and Enter with no button focused, do nothing;
+// Space the focused button takes itself. An inert window takes no key.
+bool Main_Window::Key_Pressed(Key key) {
+  if (Inert() || key == Key::other) return false;
+  const int focused = platform.Focused_Button();
+  if (key == Key::enter && focused == 0) return false;
+  keyboard_used = true;
+  if (key == Key::enter) {
+    Command(focused);
+  } else {
+    platform.Focus_Next(focused, key == Key::shift_tab);
+  }
+  return true;
 }

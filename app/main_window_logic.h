@@ -17,10 +17,20 @@ int At_Dpi(int pixels, int dpi);
 // at 96 DPI; in proportion at any other.
 void Set_View(Draw_Parameter& view, bool maximised, int dpi);
 
+// The keys that move the focus among the buttons or press one.
+enum class Key { tab, shift_tab, enter, other };
+
 class Main_Window_Platform {
  public:
   virtual ~Main_Window_Platform() = default;
   virtual void Enable(int id, bool enabled) = 0;
+  // The id of the button with the keyboard focus; 0 when none has it.
+  virtual int Focused_Button() = 0;
+  // Moves the focus to the next enabled button after the button `from` (0:
+  // the window itself), or before it, going round the column.
+  virtual void Focus_Next(int from, bool backward) = 0;
+  // Gives the focus to the window itself, where it shows on no button.
+  virtual void Focus_Window() = 0;
   virtual void Set_Text(int id, const char* text) = 0;
   // The 100 ms animation timer; starting it again restarts its period.
   virtual void Start_Timer() = 0;
@@ -56,6 +66,8 @@ class Main_Window {
   // While the Mass Setting window shows, the main window is inert: it leaves
   // every message but its own destruction to the default handling.
   bool Inert() const { return model.popup_open == 1; }
+  // A key pressed in the window; false when it is left to the window system.
+  bool Key_Pressed(Key key);
 
  private:
   void Start();
@@ -67,8 +79,12 @@ class Main_Window {
   void Open_Mass_Setting();
   // Makes `on` usable and `off` not.
   void Swap(int on, int off);
+  void Enable(int id, bool enabled);
 
   Draw_Controler& model;
   Main_Window_Platform& platform;
   int dpi = base_dpi;
+  // Whether a key has moved the focus or pressed a button; until then the
+  // window puts the focus on no button itself.
+  bool keyboard_used = false;
 };

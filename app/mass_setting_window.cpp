@@ -1,5 +1,7 @@
 #include "mass_setting_window.h"
 
+#include <initializer_list>
+
 #include "ids.h"
 #include "japanese_text.h"
 #include "main_window.h"
@@ -67,10 +69,10 @@ struct Control {
 
 // In the order they are made.
 constexpr Control controls[] = {
-    {L"BUTTON", texts::mass_set_button, mass_control::set_button, {220, 20, 50, 30}, BS_DEFPUSHBUTTON},
+    {L"BUTTON", texts::mass_set_button, mass_control::set_button, {220, 20, 50, 30}, WS_TABSTOP | BS_DEFPUSHBUTTON},
     {L"STATIC", texts::mass_current_label, mass_control::label, {0, 40, 150, 20}, SS_CENTER},
-    {L"EDIT", "", mass_control::edit, {150, 40, 50, 20}, WS_BORDER | ES_RIGHT},
-    {L"SCROLLBAR", "", mass_control::scroll_bar, {0, 0, 200, 20}, SBS_HORZ},
+    {L"EDIT", "", mass_control::edit, {150, 40, 50, 20}, WS_TABSTOP | WS_BORDER | ES_RIGHT},
+    {L"SCROLLBAR", "", mass_control::scroll_bar, {0, 0, 200, 20}, WS_TABSTOP | SBS_HORZ},
 };
 
 void Lay_Out(HWND window, int dpi) {
@@ -88,6 +90,10 @@ void On_Create(HWND window, const CREATESTRUCTW& create) {
     CreateWindowExW(0, control.kind, Wide_Text(control.text), WS_CHILD | WS_VISIBLE | control.style, 0, 0, 0, 0,
                     window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), create.hInstance, nullptr);
   }
+  // Tab follows the order of the children, made that of reading: the scroll
+  // bar, the edit box, then 設定.
+  for (const int id : {mass_control::scroll_bar, mass_control::edit, mass_control::set_button})
+    SetWindowPos(GetDlgItem(window, id), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   Lay_Out(window, Window_Dpi(window));
   mass_setting.Show_Mass_Ratio();
 }
@@ -111,7 +117,12 @@ void On_Command(HWND window, WPARAM wParam) {
   } else {
     win32.edit_armed = true;
   }
-  if (LOWORD(wParam) == mass_control::set_button) mass_setting.Apply();
+  // The dialog manager sends OK for Enter and Cancel for Escape.
+  switch (LOWORD(wParam)) {
+    case mass_control::set_button:
+    case IDOK: mass_setting.Apply(); break;
+    case IDCANCEL: win32.Send_Close(); break;
+  }
 }
 
 Scroll To_Scroll(WORD code) {

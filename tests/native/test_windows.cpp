@@ -34,6 +34,16 @@ struct Fake_Main final : Main_Window_Platform {
       disabled.insert(id);
     }
   }
+  // The focused button, and the last move of the focus round the column.
+  int focus = 0;
+  int next_from = -1;
+  bool next_backward = false;
+  int Focused_Button() override { return focus; }
+  void Focus_Next(int from, bool backward) override {
+    next_from = from;
+    next_backward = backward;
+  }
+  void Focus_Window() override { focus = 0; }
   void Set_Text(int id, const char* text) override {
     EXPECT_EQ(id, command::boundary);
     boundary_text = text;
@@ -216,6 +226,28 @@ TEST_F(Main_Window_Test, RandomSessionsKeepTheControlsInStepWithTheModel) {
     // drawing area, and the end is redrawn once.
     ASSERT_EQ(fake.redraws - redraws, id == menu_mass_ratio || id == command::exit || id == click ? 0 : 1);
   }
+}
+
+// Tab and Shift+Tab move the focus round the column and Enter presses the
+// focused button. A button that disables itself hands the focus on: to the
+// window until the keyboard is in use, then down the column.
+TEST_F(Main_Window_Test, KeysMoveTheFocusAndPressTheFocusedButton) {
+  fake.focus = command::start;
+  window.Command(command::start);
+  EXPECT_EQ(fake.focus, 0);
+  EXPECT_EQ(fake.next_from, -1);
+  EXPECT_FALSE(window.Key_Pressed(Key::enter));
+  EXPECT_FALSE(window.Key_Pressed(Key::other));
+  EXPECT_TRUE(window.Key_Pressed(Key::shift_tab));
+  EXPECT_EQ(fake.next_from, 0);
+  EXPECT_TRUE(fake.next_backward);
+  fake.focus = command::stop;
+  EXPECT_TRUE(window.Key_Pressed(Key::enter));
+  EXPECT_TRUE(fake.Enabled(command::start));
+  EXPECT_EQ(fake.next_from, command::stop);
+  EXPECT_FALSE(fake.next_backward);
+  model.popup_open = 1;
+  EXPECT_FALSE(window.Key_Pressed(Key::tab));
 }
 
 // The Mass Setting window's controls; like the real edit box, the fake one
