@@ -25,10 +25,10 @@ Particle Particle_Of(const Draw_Controler& model, int i) {
 // start and when drawn afresh. The target stands still in the middle; each
 // seed gives a start of its own.
 TEST(Model, StartsWithTheParticlesSpreadOverTheBox) {
-  Draw_Controler model;
   std::set<double> starts;
   for (std::uint32_t seed = 1; seed <= 20; ++seed) {
     SCOPED_TRACE(seed);
+    Draw_Controler model;
     model.random.Seed(seed);
     model.vel_x[201] = 3;
     model.vel_y[201] = 3;

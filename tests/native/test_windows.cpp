@@ -51,6 +51,7 @@ struct Main_Window_Test : ::testing::Test {
 // view shows the box at 1 pixel a unit, or at 1.74 maximised.
 TEST_F(Main_Window_Test, ShowsTheBoxNormalOrMaximised) {
   EXPECT_EQ(model.phase, 1);
+  EXPECT_FALSE(window.Inert());
   EXPECT_EQ(model.ellipse_count, 200);
   EXPECT_EQ(model.Map_X(0), 200);
   EXPECT_EQ(model.Map_Y(400), 10);
@@ -138,7 +139,9 @@ TEST_F(Main_Window_Test, RandomSessionsKeepTheControlsInStepWithTheModel) {
       ASSERT_EQ(model.temperature, 20.0);
     }
     if (id == trace_stop) {
-      ASSERT_EQ(model.trace_x->last + model.trace_y->last + model.line_count, -2);
+      // The path is forgotten and no longer drawn, at once.
+      ASSERT_EQ(model.trace_x->last + model.trace_y->last, -2);
+      ASSERT_EQ(model.line_count, 0);
     }
     if (id == menu_mass_ratio_20) {
       ASSERT_EQ(model.mass_ratio, 20.0);
