@@ -175,7 +175,7 @@ TEST_F(Program, ShowsEveryTextInJapaneseWhateverTheCodePage) {
 // labels' texts have every glyph in the font the program draws them in.
 TEST_F(Program, PaintsInJapaneseAndFreesEveryPenAndBrush) {
   Click(command::target_on);
-  for (int k = 0; k < 200; ++k) {
+  for (int k = 0; k < 400; ++k) {
     InvalidateRect(main, nullptr, TRUE);
     UpdateWindow(main);
   }
