@@ -14,6 +14,12 @@
 
 namespace {
 
+// A label's pattern with the whole part of `value` in place of %d.
+std::string Label(const char* pattern, double value) {
+  std::string text = pattern;
+  return text.replace(text.find("%d"), 2, std::to_string(static_cast<int>(value)));
+}
+
 // The main window's buttons that change, as the window creates them, and how
 // often each other thing was asked of the window system.
 struct Fake_Main final : Main_Window_Platform {
@@ -98,7 +104,8 @@ TEST_F(Main_Window_Test, StartMovesTheParticlesAtOnce) {
 
 // Random sessions of commands and ticks: each command does what it says,
 // the buttons, the menu and the drawn count always agree with the model,
-// and every tick moves the particles.
+// every tick moves the particles, and the labels show the temperature and
+// the mass ratio.
 TEST_F(Main_Window_Test, RandomSessionsKeepTheControlsInStepWithTheModel) {
   using namespace command;
   const int tick = 0;
@@ -147,12 +154,16 @@ TEST_F(Main_Window_Test, RandomSessionsKeepTheControlsInStepWithTheModel) {
       ASSERT_DOUBLE_EQ(model.temperature, temperature * factor > INT_MAX ? temperature : temperature * factor);
       ASSERT_NEAR(Energy() * temperature, energy * model.temperature, 1e-9 * energy * model.temperature);
     }
+    if (id == tick || id == heat_up || id == cool_down) {
+      ASSERT_EQ(model.text_string[1], Label(texts::temperature_label, model.temperature));
+    }
     if (id == tick) {
       ASSERT_NE(std::vector<double>(model.ellipse_left + 1, model.ellipse_left + 202), where);
     }
     if (id == particles_20 || id == particles_200 || id == menu_particles_20 || id == menu_particles_200) {
       ASSERT_EQ(model.particle_count, id == particles_20 || id == menu_particles_20 ? 20 : 200);
       ASSERT_EQ(model.temperature, 20.0);
+      ASSERT_EQ(model.text_string[2], Label(texts::mass_ratio_label, 7));
     }
     if (id == trace_stop) {
       // The path is forgotten and no longer drawn, at once.
