@@ -3,7 +3,6 @@
 
 #include <array>
 #include <cmath>
-#include <random>
 #include <set>
 #include <vector>
 
@@ -107,42 +106,35 @@ TEST(Move, WallsTurnOrWrapEveryParticle) {
   }
 }
 
-// A small particle whose next corner lies strictly inside the target's
-// square, however little, meets it elastically on each axis: both the
-// momentum and the kinetic energy along it are kept. One heading for the square's edge, or for an absent
-// target, meets nothing.
-TEST(Move, CollisionsKeepMomentumAndEnergyOnEachAxis) {
-  std::mt19937 random(1);
-  // Eighths of a unit, so that every corner is exact.
-  std::uniform_int_distribution<int> eighths(-80, 80);
-  for (int row = 0; row < 40; ++row) {
-    SCOPED_TRACE(row);
-    const double m = 1 + row % 3 * 49.5;
-    const double u[] = {eighths(random) / 8.0, eighths(random) / 8.0, eighths(random) / 8.0, eighths(random) / 8.0};
-    // Heading for just inside the target's square, 200 to 240, its edge or
-    // its middle.
-    const double goal = row % 4 == 0 ? 200.015625 : row % 4 == 1 ? 200 : 220;
+// Segment j runs from sample j back to sample j - 1 of the path, in magenta;
+// a full history has dropped its oldest samples. Not tracing, there is no
+// path.
+TEST(Move, DrawsThePathFromTheRecordedSamples) {
+  for (const int samples : {1, 3, 395}) {
+    SCOPED_TRACE(samples);
     Draw_Controler model;
-    model.particle_count = 1;
     model.Advance();
-    model.ellipse_left[1] = goal - u[0];
-    model.ellipse_top[1] = 220 - u[1];
-    model.vel_x[1] = u[0];
-    model.vel_y[1] = u[1];
-    model.vel_x[2] = u[2];
-    model.vel_y[2] = u[3];
-    model.mass_ratio = m;
-    model.target_on = row % 8 != 3;
-    model.Move();
-    const Particle small = Particle_Of(model, 1);
-    const Particle heavy = Particle_Of(model, 2);
-    const bool meets = goal != 200 && model.target_on == 1;
-    EXPECT_EQ(small[2] != u[0], meets);
-    EXPECT_EQ(small[3] != u[1], meets);
-    for (const int axis : {0, 1}) {
-      EXPECT_NEAR(m * heavy[axis + 2] + small[axis + 2], m * u[axis + 2] + u[axis], 1e-9);
-      EXPECT_NEAR(m * std::pow(heavy[axis + 2], 2) + std::pow(small[axis + 2], 2), m * u[axis + 2] * u[axis + 2] + u[axis] * u[axis], 1e-9);
+    // Without the target nothing adds to the path.
+    model.target_on = 0;
+    model.trace_on = 1;
+    for (int k = 0; k < samples; ++k) {
+      model.trace_x->Push(k);
+      model.trace_y->Push(-k);
     }
+    model.Move();
+    const int oldest = std::max(samples - 390, 0);
+    EXPECT_EQ(model.line_count, std::min(samples, 390) - 1);
+    for (int j = 1; j <= model.line_count; ++j) {
+      SCOPED_TRACE(j);
+      ASSERT_EQ(model.line_x1[j], oldest + j);
+      ASSERT_EQ(model.line_y1[j], -oldest - j);
+      ASSERT_EQ(model.line_x2[j], oldest + j - 1);
+      ASSERT_EQ(model.line_y2[j], 1 - oldest - j);
+      ASSERT_EQ(model.line_pen[j], colours::magenta);
+    }
+    model.trace_on = 2;
+    model.Move();
+    EXPECT_EQ(model.line_count, 0);
   }
 }
 
