@@ -150,8 +150,7 @@ void On_Dpi_Changed(HWND window, int dpi, const RECT& suggested) {
   for (const Button& button : buttons) Place_Button(window, button, dpi);
   Make_Redraw_Region(dpi);
   main_window.Dpi_Changed(dpi, IsZoomed(window) != FALSE);
-  SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  Take_Suggested_Rectangle(window, suggested);
 }
 
 void On_Paint(HWND window) {
@@ -192,6 +191,15 @@ RECT Drawing_Area(int dpi) { return {At_Dpi(165, dpi), 0, At_Dpi(1024, dpi), At_
 void Place_Control(HWND control, const Place& place, int dpi) {
   SetWindowPos(control, nullptr, At_Dpi(place.x, dpi), At_Dpi(place.y, dpi), At_Dpi(place.width, dpi),
                At_Dpi(place.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Put_Last(HWND control) {
+  SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void Take_Suggested_Rectangle(HWND window, const RECT& suggested) {
+  SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -256,8 +264,7 @@ HWND Create_Main_Window(HINSTANCE instance) {
 // boundary button, made first, goes below the three made here.
 void Create_Entry_Buttons(HWND window, HINSTANCE instance) {
   Create_Buttons(window, instance, true);
-  for (const Button& button : buttons)
-    SetWindowPos(GetDlgItem(window, button.id), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  for (const Button& button : buttons) Put_Last(GetDlgItem(window, button.id));
 }
 
 namespace {

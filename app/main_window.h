@@ -23,6 +23,13 @@ struct Place {
 // Puts `control` at `place`, scaled to `dpi`.
 void Place_Control(HWND control, const Place& place, int dpi);
 
+// Puts `control` after its siblings: last in the Tab order.
+void Put_Last(HWND control);
+
+// Gives a window moved to a monitor of another scale the rectangle the
+// system suggests there.
+void Take_Suggested_Rectangle(HWND window, const RECT& suggested);
+
 // The DPI the main window is laid out at, as it last learnt it.
 int Main_Window_Dpi();
 
@@ -31,9 +38,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 // Registers "Ws_OwnerWnd" and then "PopupWnd"; false as soon as one fails.
 bool Register_Window_Classes(HINSTANCE instance);
 
-// The visible main window, 660 x 560 at 96 DPI, at the default position, with the class
-// menu; null on failure. Its creation lays the model out and makes nine of the
-// buttons and the hidden Mass Setting window.
+// The visible main window, 660 x 560 at 96 DPI, at the default position,
+// with the class menu; null on failure. Its creation lays the model out and
+// makes nine of the buttons and the hidden Mass Setting window.
 HWND Create_Main_Window(HINSTANCE instance);
 
 // The three buttons the window never changes: 温度を上げる, 温度を下げる, 終了.

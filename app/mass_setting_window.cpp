@@ -93,7 +93,7 @@ void On_Create(HWND window, const CREATESTRUCTW& create) {
   // Tab follows the order of the children, made that of reading: the scroll
   // bar, the edit box, then 設定.
   for (const int id : {mass_control::scroll_bar, mass_control::edit, mass_control::set_button})
-    SetWindowPos(GetDlgItem(window, id), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    Put_Last(GetDlgItem(window, id));
   Lay_Out(window, Window_Dpi(window));
   mass_setting.Show_Mass_Ratio();
 }
@@ -101,8 +101,7 @@ void On_Create(HWND window, const CREATESTRUCTW& create) {
 // Moved to a monitor of another scale.
 void On_Dpi_Changed(HWND window, int dpi, const RECT& suggested) {
   Lay_Out(window, dpi);
-  SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  Take_Suggested_Rectangle(window, suggested);
 }
 
 // What the user typed is read as characters and only then turned into code
