@@ -64,11 +64,6 @@ TEST(Renderer, DrawsEachShapeOnceAndFreesEveryPenAndBrush) {
     list.ellipse_count = shapes;
     list.line_count = shapes;
     list.text_count = shapes / 40;
-    for (int i = 1; i < Draw_Parameter::shape_capacity; ++i) {
-      list.rect_pen[i] = i;
-      list.ellipse_brush[i] = i;
-      list.line_pen[i] = i;
-    }
     std::memset(list.text_string, 'x', sizeof list.text_string);
     Recorder surface;
     Paint_Display_List(list, surface);
