@@ -284,7 +284,7 @@ TEST_F(Program, TheMainWindowWaitsForTheMassSettingWindow) {
 }
 
 // No button has the focus at first. Tab walks the enabled buttons down the
-// column, wrapping round; Space and Enter press the
+// column and Shift+Tab up it, wrapping round; Space and Enter press the
 // focused button, which hands the focus on when it disables itself. Escape,
 // whose Cancel has Start's id, does nothing.
 TEST_F(Program, WorksTheMainWindow) {
@@ -297,6 +297,9 @@ TEST_F(Program, WorksTheMainWindow) {
     Press(VK_TAB);
     EXPECT_EQ(Focused(), column[k % 9]);
   }
+  Press(VK_TAB, true);
+  EXPECT_EQ(Focused(), command::exit);
+  Press(VK_TAB);
   Press(VK_SPACE);
   EXPECT_FALSE(IsWindowEnabled(Control(start)));
   EXPECT_EQ(Focused(), stop);
