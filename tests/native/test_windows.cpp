@@ -47,7 +47,10 @@ struct Fake_Main final : Main_Window_Platform {
   void Stop_Timer() override { timer = false; }
   void Redraw() override { ++asked["redraw"]; }
   void Grey_Settings_Menu(bool grey) override { greyed = grey; }
-  bool Show_Mass_Setting() override { return ++asked["mass setting"]; }
+  bool Show_Mass_Setting() override {
+    ++asked["mass setting"];
+    return true;
+  }
   void Show_About() override { ++asked["about"]; }
   void Close() override { ++asked["close"]; }
 };

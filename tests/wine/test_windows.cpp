@@ -202,6 +202,7 @@ TEST_F(Program, KeepsItsProportionsAtAnyScale) {
   std::vector<HGDIOBJ> fonts_made;
   const int other_dpi = Screen_Dpi() == 96 ? 192 : 96;
   for (const int dpi : {other_dpi, Screen_Dpi()}) {
+    SCOPED_TRACE(testing::Message() << dpi << " DPI");
     for (const auto& [window, size] : windows) {
       RECT suggested = {0, 0, size.cx * dpi / 96, size.cy * dpi / 96};
       SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
