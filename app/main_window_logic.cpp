@@ -62,8 +62,7 @@ void Main_Window::Command(int id) {
     case command::menu_about: platform.Show_About(); break;
     case command::menu_mass_ratio_20:
       // No tick here: the model lays itself out afresh at its next one.
-      model.mass_ratio = 20.0;
-      model.phase = 0;
+      model.Change_Mass_Ratio(20.0);
       break;
     case command::menu_mass_ratio:
       // The window that opens lies over the drawing area; nothing to redraw.

@@ -51,8 +51,7 @@ void Mass_Setting::Scrolled(Scroll code, int thumb) {
 // The value applied is the position as the last change left it; the model
 // lays itself out afresh with it at its next tick.
 void Mass_Setting::Apply() {
-  model.mass_ratio = position;
-  model.phase = 0;
+  model.Change_Mass_Ratio(position);
   platform.Send_Close();
 }
 

@@ -1,6 +1,10 @@
 #include "display_list_painter.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstring>
+
+#include "to_int.h"
 
 namespace {
 
@@ -71,15 +75,29 @@ int Label_Length(const Draw_Parameter& list, int i) {
   return end ? static_cast<int>(static_cast<const char*>(end) - text) : Draw_Parameter::text_bytes;
 }
 
-// Labels are drawn in the surface's current font and alignment.
+// A full-width space (code page 932): what keeps two labels on a line apart.
+constexpr char label_gap[] = "\x81\x40";
+
+// Labels are drawn in the surface's current font and alignment. A label that
+// would run into the one before it on the same line, as the temperature's
+// grows with heating, starts a full-width space after it instead; one with
+// room stays at its anchor.
 void Paint_Labels(Draw_Parameter& list, Draw_Surface& surface) {
   Clamp(list.text_count, last_label);
+  int line_y = 0;
+  int line_end = INT_MIN;
   for (int i = 1; i <= list.text_count; ++i) {
     surface.Set_Bk_Mode(list.text_bk_mode[i]);
     surface.Set_Bk_Color(list.text_bk_color[i]);
     surface.Set_Text_Color(list.text_color[i]);
-    surface.Text_Out(list.Map_X(list.text_x[i]), list.Map_Y(list.text_y[i]), list.text_string[i],
-                     Label_Length(list, i));
+    const int y = list.Map_Y(list.text_y[i]);
+    if (y != line_y) line_end = INT_MIN;
+    const int x = std::max(list.Map_X(list.text_x[i]), line_end);
+    const int length = Label_Length(list, i);
+    surface.Text_Out(x, y, list.text_string[i], length);
+    line_y = y;
+    const double end = static_cast<double>(x) + surface.Text_Width(list.text_string[i], length);
+    line_end = Truncate_To_Int(end + surface.Text_Width(label_gap, 2));
   }
 }
 

@@ -29,6 +29,12 @@ class Gdi_Surface final : public Draw_Surface {
     const Wide_Text text(bytes, length);
     TextOutW(dc_, x, y, text, text.length);
   }
+  int Text_Width(const char* bytes, int length) override {
+    const Wide_Text text(bytes, length);
+    SIZE extent = {};
+    GetTextExtentPoint32W(dc_, text, text.length, &extent);
+    return extent.cx;
+  }
 
  private:
   static HGDIOBJ To_Gdi(Object object) { return reinterpret_cast<HGDIOBJ>(object); }

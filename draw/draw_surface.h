@@ -38,4 +38,6 @@ class Draw_Surface {
   // `length` bytes of code page 932 text, top-left corner at (x, y), in the
   // surface's current font.
   virtual void Text_Out(int x, int y, const char* bytes, int length) = 0;
+  // How wide those bytes come out in the current font, in pixels.
+  virtual int Text_Width(const char* bytes, int length) = 0;
 };

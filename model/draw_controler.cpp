@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 #include <ctime>
 #include <new>
@@ -92,7 +93,7 @@ void Draw_Controler::Initialize() {
   text_y[2] = -20.0;
   text_bk_mode[2] = 1;
   text_color[2] = colours::red;
-  Format_Int(text_string[2], text_bytes, texts::mass_ratio_label, Truncate_To_Int(mass_ratio));
+  Write_Mass_Ratio_Label();
 
   text_count = 2;
   run_state = run_ready;
@@ -105,6 +106,16 @@ void Draw_Controler::Write_Temperature_Label() {
   if (degrees == label_degrees) return;
   label_degrees = degrees;
   Format_Int(text_string[1], text_bytes, texts::temperature_label, degrees);
+}
+
+void Draw_Controler::Write_Mass_Ratio_Label() {
+  Format_Int(text_string[2], text_bytes, texts::mass_ratio_label, Truncate_To_Int(mass_ratio));
+}
+
+void Draw_Controler::Change_Mass_Ratio(double ratio) {
+  mass_ratio = ratio;
+  Write_Mass_Ratio_Label();
+  phase = 0;
 }
 
 // Kinetic energy goes with the square of the speed: scaling the velocities by
@@ -133,6 +144,7 @@ void Draw_Controler::Reset_Velocities() {
     vel_x[i] = random.Next_Below(20) - 10;
     vel_y[i] = random.Next_Below(20) - 10;
   }
+  Write_Temperature_Label();
 }
 
 namespace {
@@ -179,7 +191,47 @@ void Wrap_Axis(double corner, double extent, double& low_edge, double& high_edge
   }
 }
 
+// Where a particle flies faster than the box is wide, one move can carry
+// it beyond a wall even after the wall has turned it. It then makes the move
+// again from where it stood, with the velocity it had before the walls acted,
+// as the walls would have had it: `past` is how far beyond the wall it
+// crosses first it would go, and it crosses the span `limit` once more after
+// each wall. Reflecting walls fold it back at each wall it passes, turning
+// the velocity each time; periodic walls take it round as many times as it
+// takes. The speed is kept either way, and with it the energy.
+double Fold(double corner, double& v, double limit, bool wrap) {
+  const bool high = corner > limit;
+  const double past = high ? corner - limit : -corner;
+  const double folds = std::ceil(past / limit);
+  // How far it goes after the last wall: (0, limit].
+  const double rest = past - (folds - 1.0) * limit;
+  const bool odd = std::fmod(folds, 2.0) == 1.0;
+  double inside = high ? rest : limit - rest;
+  if (!wrap) {
+    inside = high == odd ? limit - rest : rest;
+    if (odd) v = -v;
+  }
+  return std::clamp(inside, 0.0, limit);
+}
+
 }  // namespace
+
+// Brings particle i (`size` across) back into the box where its move left it
+// beyond a wall; anywhere inside, it stays exactly where the move put it.
+void Draw_Controler::Keep_Inside(int i, double size, bool wrap, const Heading& heading) {
+  const double high_x = box_width - size;
+  const double high_y = box_height - size;
+  if (Beyond(ellipse_left[i], high_x)) {
+    vel_x[i] = heading.vx;
+    ellipse_left[i] = Fold(heading.x + heading.vx, vel_x[i], high_x, wrap);
+    ellipse_right[i] = ellipse_left[i] + size;
+  }
+  if (Beyond(ellipse_top[i], high_y)) {
+    vel_y[i] = heading.vy;
+    ellipse_top[i] = Fold(heading.y + heading.vy, vel_y[i], high_y, wrap);
+    ellipse_bottom[i] = ellipse_top[i] + size;
+  }
+}
 
 // The target's centre where this step found it, before its own move.
 void Draw_Controler::Record_Target_Centre(int target) {
@@ -199,7 +251,9 @@ inline void Draw_Controler::Shift(int i) {
 // where the last step left it until its own turn comes, last. A small
 // particle whose next corner (x, y) lies inside the target's square exchanges
 // momentum with it; the walls then act on that same corner: they reflect, or
-// wrap the small particles around in periodic mode.
+// wrap the small particles around in periodic mode. A particle that the move
+// still leaves beyond a wall, as only one heated far enough can be, is
+// brought back in, so that every particle ends every step inside the box.
 void Draw_Controler::Move() {
   rect_count = 1;
   const int n = Small_Count();
@@ -221,6 +275,7 @@ void Draw_Controler::Move() {
       Collide(vel_y[t], vel_y[i], mass_ratio);
       collided = true;
     }
+    const Heading heading = {ellipse_left[i], ellipse_top[i], vel_x[i], vel_y[i]};
     if (periodic == 1) {
       Wrap_Axis(x, box_width, ellipse_left[i], ellipse_right[i]);
       Wrap_Axis(y, box_height, ellipse_top[i], ellipse_bottom[i]);
@@ -229,13 +284,16 @@ void Draw_Controler::Move() {
       Reflect_Axis(y, high_y, vel_y[i]);
     }
     Shift(i);
+    Keep_Inside(i, particle_size, periodic == 1, heading);
   }
 
   if (count == t) {
     if (target_on == 1 && trace_on == 1 && collided) Record_Target_Centre(t);
+    const Heading heading = {ellipse_left[t], ellipse_top[t], vel_x[t], vel_y[t]};
     Reflect_Axis(ellipse_left[t] + vel_x[t], box_width - target_size, vel_x[t]);
     Reflect_Axis(ellipse_top[t] + vel_y[t], box_height - target_size, vel_y[t]);
     Shift(t);
+    Keep_Inside(t, target_size, false, heading);
   }
 
   Write_Temperature_Label();

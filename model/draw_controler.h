@@ -46,6 +46,9 @@ class Draw_Controler : public Draw_Parameter, public Convert_CharToDouble {
   void Heat_Up();
   void Cool_Down();
   void Reset_Velocities();
+  // A new mass ratio, shown at once; the model lays itself out afresh with it
+  // at its next tick.
+  void Change_Mass_Ratio(double ratio);
   void Move();
   // Tracing has stopped: both histories are emptied and the path is no
   // longer drawn, at once rather than at the next step.
@@ -60,6 +63,15 @@ class Draw_Controler : public Draw_Parameter, public Convert_CharToDouble {
   int Small_Count() const;
   void Scale_Velocities(double factor);
   void Write_Temperature_Label();
+  void Write_Mass_Ratio_Label();
+  // Where a particle stood and how it was heading before the walls acted.
+  struct Heading {
+    double x;
+    double y;
+    double vx;
+    double vy;
+  };
+  void Keep_Inside(int i, double size, bool wrap, const Heading& heading);
   void Record_Target_Centre(int target);
   void Shift(int i);
   void Rebuild_Path();

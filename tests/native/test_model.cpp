@@ -78,40 +78,59 @@ TEST(Model, DrawsTruncatesAndConvertsAsDefined) {
 // Step after step each particle moves by its velocity, which a wall turns
 // only when it would carry the particle further out: the small ones at 0 and
 // 395, the target at 0 and 360. Periodic walls bring the small ones back
-// through the opposite wall with their velocity; the target never wraps.
-// With the target among them, no particle is outside the box for two steps
-// running.
+// through the opposite wall with their velocity; the target never wraps. A
+// particle that a move still carries beyond a wall, heated to the ceiling,
+// makes the move again as the walls would have it: folded back at each wall
+// it passes, turning each time, or taken round. Whatever the target does, no particle is ever
+// outside the box.
 TEST(Move, WallsTurnOrWrapEveryParticle) {
-  for (int kind = 0; kind < 6; ++kind) {
-    SCOPED_TRACE(testing::Message() << "periodic " << kind % 2 << ", the target " << (kind < 2 ? "absent" : kind < 4 ? "alone" : "among them"));
+  for (int kind = 0; kind < 12; ++kind) {
+    const bool periodic = kind % 2 == 1;
+    const bool collisions = kind % 6 >= 4;
+    SCOPED_TRACE(testing::Message() << "periodic " << periodic << ", the target " << (kind % 6 < 2 ? "absent" : collisions ? "among them" : "alone") << (kind >= 6 ? ", hot" : ""));
     Draw_Controler model;
     model.random.Seed(kind + 1);
-    model.particle_count = kind / 2 == 1 ? 0 : 200;
-    model.periodic = kind % 2;
+    model.particle_count = kind % 6 / 2 == 1 ? 0 : 200;
+    model.periodic = periodic;
     model.Advance();
-    model.target_on = kind >= 2;
+    model.target_on = kind % 6 >= 2;
     model.vel_x[1] = 4;
     model.vel_y[1] = -5;
-    int outside[202] = {};
-    for (int step = 0; step < (kind < 4 ? 200 : 3000); ++step) {
+    model.vel_x[model.particle_count + 1] = kind >= 6 ? 1234.5 : 0.5;
+    for (int heat = 0; heat < (kind >= 6 ? 60 : 0); ++heat) model.Heat_Up();
+    for (int step = 0; step < (collisions ? 3000 : 200); ++step) {
       std::vector<Particle> was;
       for (int i = 0; i <= 201; ++i) was.push_back(Particle_Of(model, i));
       model.Move();
       for (int i = 1; i <= model.particle_count + 1; ++i) {
         const double limit = i > model.particle_count ? 360 : 395;
         const Particle p = Particle_Of(model, i);
-        outside[i] = p[0] < 0 || p[0] > limit || p[1] < 0 || p[1] > limit ? outside[i] + 1 : 0;
-        ASSERT_LE(outside[i], 1) << "particle " << i << " step " << step;
+        ASSERT_TRUE(p[0] >= 0 && p[0] <= limit && p[1] >= 0 && p[1] <= limit) << "particle " << i << " step " << step;
         ASSERT_NEAR(model.ellipse_right[i] - p[0], 400 - limit, 1e-9);
         ASSERT_NEAR(model.ellipse_bottom[i] - p[1], 400 - limit, 1e-9);
-        for (int axis = 0; axis < 2 && kind < 4; ++axis) {
+        for (int axis = 0; axis < 2 && !collisions; ++axis) {
           const double corner = was[i][axis];
           const double v = was[i][axis + 2];
           const double next = corner + v;
           const bool turns = (next < 0 && v < 0) || (next > limit && v > 0);
-          const bool wraps = kind == 1 && limit == 395;
-          ASSERT_EQ(p[axis + 2], turns && !wraps ? -v : v) << "particle " << i << " step " << step;
-          ASSERT_EQ(p[axis], wraps && next > limit ? v : wraps && next < 0 ? limit + v : corner + p[axis + 2]);
+          const bool wraps = periodic && limit == 395;
+          double v_after = turns && !wraps ? -v : v;
+          double after = wraps && next > limit ? v : wraps && next < 0 ? limit + v : corner + v_after;
+          // Still beyond a wall: the move made again, as the walls would.
+          if (after < 0 || after > limit) {
+            after = next;
+            v_after = v;
+          }
+          while (after < 0 || after > limit) {
+            if (wraps) {
+              after += after < 0 ? limit : -limit;
+            } else {
+              after = after < 0 ? -after : 2 * limit - after;
+              v_after = -v_after;
+            }
+          }
+          ASSERT_EQ(p[axis + 2], v_after) << "particle " << i << " step " << step;
+          ASSERT_EQ(p[axis], after) << "particle " << i << " step " << step;
         }
       }
     }

@@ -2,6 +2,8 @@
 // context's rules.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <cstring>
 #include <map>
 #include <utility>
@@ -20,6 +22,10 @@ struct Recorder final : Draw_Surface {
   std::vector<bool> brush = {false, false, true, false, true};
   std::map<Object, int> deleted;
   Object selected[2] = {1, 2};
+  const Draw_Parameter* list = nullptr;
+  int labels = 0;
+  int line_y = 0;
+  int line_end = 0;
 
   Object Create_Pen(Colour) override { return Make(false); }
   Object Create_Solid_Brush(Colour) override { return Make(true); }
@@ -40,10 +46,17 @@ struct Recorder final : Draw_Surface {
   void Set_Bk_Mode(int) override {}
   void Set_Bk_Color(Colour) override {}
   void Set_Text_Color(Colour) override {}
-  void Text_Out(int, int, const char* bytes, int length) override {
+  // A label starts at its anchor, or a full-width space after the one before
+  // it on its line where that runs past the anchor.
+  void Text_Out(int x, int y, const char* bytes, int length) override {
     EXPECT_EQ(length, static_cast<int>(strnlen(bytes, Draw_Parameter::text_bytes)));
     ++drawn;
+    ++labels;
+    EXPECT_EQ(x, std::max(list->Map_X(list->text_x[labels]), y == line_y ? line_end : INT_MIN)) << "label " << labels;
+    line_y = y;
+    line_end = x + Text_Width(bytes, length) + Text_Width("\x81\x40", 2);
   }
+  int Text_Width(const char*, int length) override { return 8 * length; }
 
   Object Make(bool is_brush) {
     brush.push_back(is_brush);
@@ -53,7 +66,8 @@ struct Recorder final : Draw_Surface {
 
 // Every shape and label within the tables is drawn once; counts are held to
 // 399 shapes and 9 labels and stored back, counts below 1 draw nothing, and a
-// label without a NUL is drawn to its last byte and no further. Every pen and
+// label without a NUL is drawn to its last byte and no further, clear of the
+// label before it on its line. Every pen and
 // brush made is deleted once, after it is replaced, and the stock white pair
 // is left selected.
 TEST(Renderer, DrawsEachShapeOnceAndFreesEveryPenAndBrush) {
@@ -65,7 +79,14 @@ TEST(Renderer, DrawsEachShapeOnceAndFreesEveryPenAndBrush) {
     list.line_count = shapes;
     list.text_count = shapes / 40;
     std::memset(list.text_string, 'x', sizeof list.text_string);
+    // Three lines of labels 100 pixels apart, 40, 80 and 2040 pixels long.
+    for (int i = 1; i < Draw_Parameter::text_capacity; ++i) {
+      list.text_x[i] = 100 * i;
+      list.text_y[i] = i / 4 * 30;
+      if (i % 3 != 0) list.text_string[i][i % 3 * 5] = '\0';
+    }
     Recorder surface;
+    surface.list = &list;
     Paint_Display_List(list, surface);
     const int kept = std::min(shapes, 399);
     EXPECT_EQ(list.rect_count + list.ellipse_count + list.line_count, 3 * kept);

@@ -4,6 +4,8 @@
 // ends it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <new>
 #include <string>
@@ -218,7 +220,8 @@ TEST_F(Program, KeepsItsProportionsAtAnyScale) {
 // After paints enough to use up the process's GDI handles were their pens
 // and brushes not freed, the target is still drawn, over the particles, where
 // the view puts it at the screen's DPI; the labels' texts have every glyph in
-// the font the program draws them in.
+// the font the program draws them in. Heated to the ceiling, the temperature
+// label, blue, ends before the mass ratio's, red, begins.
 TEST_F(Program, PaintsInJapaneseAndFreesEveryPenAndBrush) {
   Click(command::target_on);
   for (int k = 0; k < 400; ++k) {
@@ -228,6 +231,19 @@ TEST_F(Program, PaintsInJapaneseAndFreesEveryPenAndBrush) {
   HDC screen = GetDC(main);
   // The target, 200-240 on both axes, lands on (400, 210)-(440, 170).
   EXPECT_EQ(GetPixel(screen, Scaled(420), Scaled(190)), colours::red);
+  for (int k = 0; k < 60; ++k) Click(command::heat_up);
+  UpdateWindow(main);
+  int temperature_end = -1;
+  int mass_ratio_start = INT_MAX;
+  for (int y = the_model.Map_Y(-20); y < the_model.Map_Y(-20) + Scaled(24); ++y) {
+    for (int x = the_model.Map_X(0); x < the_model.Map_X(400); ++x) {
+      const COLORREF colour = GetPixel(screen, x, y);
+      if (colour == colours::blue) temperature_end = std::max(temperature_end, x);
+      if (colour == colours::red) mass_ratio_start = std::min(mass_ratio_start, x);
+    }
+  }
+  EXPECT_LT(temperature_end, mass_ratio_start);
+  EXPECT_GT(temperature_end, the_model.Map_X(30));
   ReleaseDC(main, screen);
   EXPECT_EQ(Missing_Glyphs(Font_Of(Control(command::start)), L"温度 20 ℃ ターゲットと粒子の質量比 20 倍"), 0);
 }
