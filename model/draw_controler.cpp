@@ -201,6 +201,9 @@ void Wrap_Axis(double corner, double extent, double& low_edge, double& high_edge
 // takes. The speed is kept either way, and with it the energy.
 double Fold(double corner, double& v, double limit, bool wrap) {
   const bool high = corner > limit;
+  // Heading back in from beyond a wall it was already behind: that wall
+  // takes it in where it stands, and does not turn it.
+  if (!wrap && (high ? v <= 0.0 : v >= 0.0)) return high ? limit : 0.0;
   const double past = high ? corner - limit : -corner;
   const double folds = std::ceil(past / limit);
   // How far it goes after the last wall: (0, limit].

@@ -105,7 +105,7 @@ TEST(Move, WallsTurnOrWrapEveryParticle) {
       for (int i = 1; i <= model.particle_count + 1; ++i) {
         const double limit = i > model.particle_count ? 360 : 395;
         const Particle p = Particle_Of(model, i);
-        ASSERT_TRUE(p[0] >= 0 && p[0] <= limit && p[1] >= 0 && p[1] <= limit) << "particle " << i << " step " << step;
+        ASSERT_TRUE(p[0] >= 0 && p[0] <= limit && p[1] >= 0 && p[1] <= limit) << i;
         ASSERT_NEAR(model.ellipse_right[i] - p[0], 400 - limit, 1e-9);
         ASSERT_NEAR(model.ellipse_bottom[i] - p[1], 400 - limit, 1e-9);
         for (int axis = 0; axis < 2 && !collisions; ++axis) {
@@ -129,8 +129,8 @@ TEST(Move, WallsTurnOrWrapEveryParticle) {
               v_after = -v_after;
             }
           }
-          ASSERT_EQ(p[axis + 2], v_after) << "particle " << i << " step " << step;
-          ASSERT_EQ(p[axis], after) << "particle " << i << " step " << step;
+          ASSERT_EQ(p[axis + 2], v_after) << i;
+          ASSERT_EQ(p[axis], after) << i;
         }
       }
     }

@@ -52,7 +52,7 @@ struct Recorder final : Draw_Surface {
     EXPECT_EQ(length, static_cast<int>(strnlen(bytes, Draw_Parameter::text_bytes)));
     ++drawn;
     ++labels;
-    EXPECT_EQ(x, std::max(list->Map_X(list->text_x[labels]), y == line_y ? line_end : INT_MIN)) << "label " << labels;
+    EXPECT_EQ(x, std::max(list->Map_X(list->text_x[labels]), y == line_y ? line_end : INT_MIN));
     line_y = y;
     line_end = x + Text_Width(bytes, length) + Text_Width("\x81\x40", 2);
   }

@@ -135,7 +135,7 @@ TEST_F(Main_Window_Test, RandomSessionsKeepTheControlsInStepWithTheModel) {
     }
     for (int i = 1; i <= model.ellipse_count; ++i) {
       const double limit = i > model.particle_count ? 360 : 395;
-      ASSERT_TRUE(std::max(model.ellipse_left[i], model.ellipse_top[i]) <= limit && std::min(model.ellipse_left[i], model.ellipse_top[i]) >= 0) << i;
+      ASSERT_TRUE(model.ellipse_left[i] >= 0 && model.ellipse_left[i] <= limit && model.ellipse_top[i] >= 0 && model.ellipse_top[i] <= limit) << i;
     }
     if (id == particles_20 || id == particles_200 || id == menu_particles_20 || id == menu_particles_200) {
       ASSERT_EQ(model.particle_count, id == particles_20 || id == menu_particles_20 ? 20 : 200);
