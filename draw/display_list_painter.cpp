@@ -84,7 +84,7 @@ constexpr char label_gap[] = "\x81\x40";
 // room stays at its anchor.
 void Paint_Labels(Draw_Parameter& list, Draw_Surface& surface) {
   Clamp(list.text_count, last_label);
-  int line_y = 0;
+  int line_y = INT_MIN;
   int line_end = INT_MIN;
   for (int i = 1; i <= list.text_count; ++i) {
     surface.Set_Bk_Mode(list.text_bk_mode[i]);

@@ -99,13 +99,10 @@ void Draw_Controler::Initialize() {
   run_state = run_ready;
 }
 
-// The label shows whole degrees, so it is formatted again only when they
-// change: every step asks for it.
+// Label 1 shows the temperature in whole degrees. Whatever changes the
+// temperature writes it at once.
 void Draw_Controler::Write_Temperature_Label() {
-  const int degrees = Truncate_To_Int(temperature);
-  if (degrees == label_degrees) return;
-  label_degrees = degrees;
-  Format_Int(text_string[1], text_bytes, texts::temperature_label, degrees);
+  Format_Int(text_string[1], text_bytes, texts::temperature_label, Truncate_To_Int(temperature));
 }
 
 void Draw_Controler::Write_Mass_Ratio_Label() {
@@ -201,9 +198,6 @@ void Wrap_Axis(double corner, double extent, double& low_edge, double& high_edge
 // takes. The speed is kept either way, and with it the energy.
 double Fold(double corner, double& v, double limit, bool wrap) {
   const bool high = corner > limit;
-  // Heading back in from beyond a wall it was already behind: that wall
-  // takes it in where it stands, and does not turn it.
-  if (!wrap && (high ? v <= 0.0 : v >= 0.0)) return high ? limit : 0.0;
   const double past = high ? corner - limit : -corner;
   const double folds = std::ceil(past / limit);
   // How far it goes after the last wall: (0, limit].
@@ -299,7 +293,7 @@ void Draw_Controler::Move() {
     Keep_Inside(t, target_size, false, heading);
   }
 
-  Write_Temperature_Label();
+  // Label 1 already shows the temperature: every change writes it.
   text_count = 2;
   Rebuild_Path();
   run_state = run_busy;

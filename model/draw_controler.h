@@ -57,9 +57,6 @@ class Draw_Controler : public Draw_Parameter, public Convert_CharToDouble {
   void Advance() override;
 
  private:
-  // The whole degrees label 1 shows; none yet.
-  int label_degrees = -1;
-
   int Small_Count() const;
   void Scale_Velocities(double factor);
   void Write_Temperature_Label();
