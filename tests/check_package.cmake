@@ -1,7 +1,8 @@
 # Makes the release ZIP and checks what a user downloads: just tumblen.exe and
 # README.txt, the exe stripped of debug sections, importing only Windows' own
-# DLLs (no MinGW runtime to ship beside it) and declaring itself aware of each
-# monitor's DPI, so that Windows does not stretch it. Run by CTest.
+# DLLs (no MinGW runtime to ship beside it), declaring itself aware of each
+# monitor's DPI, so that Windows does not stretch it, and showing its version
+# under Properties; the readme readable in any Notepad. Run by CTest.
 set(out ${BUILD}/package-check)
 file(REMOVE_RECURSE ${out})
 execute_process(COMMAND ${CPACK} --config ${BUILD}/CPackConfig.cmake -B ${out} OUTPUT_QUIET)
@@ -20,11 +21,6 @@ string(REGEX REPLACE "dll name: (kernel32|user32|gdi32|msvcrt)\\.dll;?" "" other
 if(dump MATCHES "\\.debug" OR NOT imports OR others)
   message(FATAL_ERROR "the packed exe carries debug sections or imports more than Windows' own DLLs: ${imports}")
 endif()
-file(STRINGS ${out}/tumblen.exe awareness REGEX ">(PerMonitorV2, PerMonitor</dpiAwareness|true/pm</dpiAware)>")
-list(LENGTH awareness declared)
-if(NOT declared EQUAL 2)
-  message(FATAL_ERROR "the packed exe declares no per-monitor DPI awareness in its manifest")
-endif()
 # The readme as any Notepad reads it: UTF-8 with a byte-order mark, CRLF
 # line ends (read as bytes: file(READ) drops carriage returns).
 file(READ ${out}/README.txt readme HEX)
@@ -33,37 +29,17 @@ string(REPLACE "0d 0a " "" bare_line_feeds "${readme}")
 if(NOT readme MATCHES "^ef bb bf " OR bare_line_feeds MATCHES "(^| )0a ")
   message(FATAL_ERROR "README.txt is not UTF-8 with a byte-order mark and CRLF line ends")
 endif()
-# The version resource: the binary version Explorer shows as the file
-# version, then UTF-16LE texts, each name, one or two null characters, its
-# value (the description starts with the product's name).
-function(utf16 text out)
-  string(HEX "${text}" hex)
-  string(REGEX REPLACE "(..)" "\\100" hex "${hex}")
-  set(${out} ${hex} PARENT_SCOPE)
-endfunction()
-function(le16 n out)
-  math(EXPR n "0x10000 + ${n}" OUTPUT_FORMAT HEXADECIMAL)
-  string(REGEX REPLACE "0x1(..)(..)" "\\2\\1" n ${n})
-  set(${out} ${n} PARENT_SCOPE)
-endfunction()
-file(READ ${out}/tumblen.exe exe HEX)
-string(REGEX MATCH "([0-9]+)\\.([0-9]+)" version ${VERSION})
-le16(${CMAKE_MATCH_1} major)
-le16(${CMAKE_MATCH_2} minor)
-set(fixed "bd04effe00000100${minor}${major}00000000${minor}${major}00000000")
-utf16("Tumblen " team)
-string(APPEND team "8b957a76c130fc30e030")  # 開発チーム
-utf16(Tumblen product)
-utf16(${VERSION} version)
-string(FIND "${exe}" ${fixed} at)
-if(at EQUAL -1)
-  message(FATAL_ERROR "the packed exe has no binary version ${VERSION}")
-endif()
-foreach(entry CompanyName:${team} ProductName:${product} FileVersion:${version} ProductVersion:${version} FileDescription:${product})
-  string(REGEX REPLACE ":.*" "" name ${entry})
-  string(REGEX REPLACE ".*:" "" value ${entry})
-  utf16(${name} name_hex)
-  if(NOT exe MATCHES "${name_hex}0000(0000)?${value}")
-    message(FATAL_ERROR "the packed exe has no version text ${name} as expected")
+# The resources as windres reads them back: the manifest, and the version
+# Explorer shows under Properties, binary (the file version) and as texts
+# (the team's name in UTF-16).
+execute_process(COMMAND ${WINDRES} -i ${out}/tumblen.exe -O rc OUTPUT_VARIABLE resources)
+string(REGEX REPLACE "\\.0*" ", " numbers ${VERSION})
+foreach(expected ">PerMonitorV2, PerMonitor</dpiAwareness>" ">true/pm</dpiAware>"
+    "FILEVERSION ${numbers}, 0, 0" "PRODUCTVERSION ${numbers}, 0, 0" "\"ProductName\", \"Tumblen\""
+    "\"FileVersion\", \"${VERSION}\"" "\"ProductVersion\", \"${VERSION}\"" "\"FileDescription\", L\"Tumblen "
+    "\"CompanyName\", L\"Tumblen \\x958b\\x767a\\x30c1\\x30fc\\x30e0\"")  # 開発チーム
+  string(FIND "${resources}" "${expected}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "the packed exe's resources lack ${expected}")
   endif()
 endforeach()
