@@ -2,6 +2,7 @@
 //   tumblen_drive wait           waits up to 60 s for the visible main window
 //   tumblen_drive click ID...    clicks main-window buttons, one by one
 //   tumblen_drive menu ID        sends a menu command to the main window
+//   tumblen_drive close          closes the About dialog and the Mass Setting window
 //   tumblen_drive soak SECONDS   random clicks and menu commands for that long
 #include <windows.h>
 
@@ -44,6 +45,11 @@ bool Close_Dialog() {
   return mass != nullptr && IsWindowVisible(mass) && Click(mass, mass_control::set_button);
 }
 
+void Close_Dialogs() {
+  for (int i = 0; i < 10 && Close_Dialog(); ++i) {
+  }
+}
+
 int Soak(int seconds) {
   std::srand(GetTickCount());
   int actions = 0;
@@ -54,8 +60,7 @@ int Soak(int seconds) {
     if (GetTickCount() - start >= static_cast<DWORD>(seconds) * 1000) {
       // Leave it as the run command set it up: a fresh path of the target
       // among 200 particles at the starting temperature, running.
-      for (int i = 0; i < 10 && Close_Dialog(); ++i) {
-      }
+      Close_Dialogs();
       Click(main, command::trace_stop);
       Menu(main, command::menu_particles_200);
       Menu(main, command::menu_temperature_20);
@@ -97,6 +102,10 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (std::strcmp(verb, "menu") == 0 && argc == 3) return PostMessageA(main, WM_COMMAND, std::atoi(argv[2]), 0) ? 0 : 1;
+  if (std::strcmp(verb, "close") == 0 && argc == 2) {
+    Close_Dialogs();
+    return 0;
+  }
   if (std::strcmp(verb, "soak") == 0 && argc == 3) return Soak(std::atoi(argv[2]));
-  return Fail("usage: tumblen_drive wait | click ID... | menu ID | soak SECONDS");
+  return Fail("usage: tumblen_drive wait | click ID... | menu ID | close | soak SECONDS");
 }

@@ -9,7 +9,7 @@ packages=(
   libgtest-dev googletest libbenchmark-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   wine wine64 xvfb xauth xdotool x11-utils imagemagick sysstat
-  fonts-ipafont-gothic fonts-wine locales python3
+  fonts-ipafont-gothic fonts-wine locales python3 gnuplot-nox
 )
 sudo=()
 [ "$(id -u)" -ne 0 ] && sudo=(sudo)
