@@ -29,7 +29,6 @@ void Set_View(Draw_Parameter& view, int dpi, const Client_Area& client) {
     scale = std::min(scale, (client.height - top - client.label_height) / (box_side - view.text_y[k]));
     scale = std::min(scale, (client.width - view.origin_x - client.label_width[k]) / view.text_x[k]);
   }
-  scale = std::max(scale, 0.0);
   view.origin_y = top + box_side * scale;
   view.scale_x = scale;
   view.scale_y = scale;

@@ -78,18 +78,19 @@ TEST_F(Main_Window_Test, ShowsTheBoxNormalOrMaximised) {
     window.Dpi_Changed(dpi, {});
     for (const bool maximised : {true, false}) {
       SCOPED_TRACE(testing::Message() << "dpi " << dpi << " maximised " << maximised);
-      window.Resized({maximised, 4000, 4000, {0, 90, 200}, 16});
+      window.Resized({maximised, 4000, 4000});
       EXPECT_EQ(model.Map_X(0), At_Dpi(200, dpi));
-      EXPECT_EQ(model.Map_Y(0), (maximised ? 700 : 410) * dpi / 96);
+      EXPECT_NEAR(model.Map_Y(400), (maximised ? 4 : 10) * dpi / 96, 1);
       EXPECT_NEAR(model.Map_X(400), (maximised ? 896 : 600) * dpi / 96, 1);
     }
   }
   EXPECT_EQ(fake.asked["redraw"], 3);
-  // The labels' bottom, the box's right edge, the mass ratio's right edge.
-  for (const int width : {1366, 600, 460}) {
+  // The labels' bottom, the box's right edge, the mass ratio's right edge, the
+  // temperature's right edge.
+  for (const int width : {1366, 600, 480, 460}) {
     SCOPED_TRACE(width);
-    window.Resized({true, width, 730, {0, 90, 200}, 16});
-    const int right = std::max(model.Map_X(400), model.Map_X(140) + 200);
+    window.Resized({true, width, 730, {0, 250, 200}, 16});
+    const int right = std::max({model.Map_X(400), model.Map_X(30) + 250, model.Map_X(140) + 200});
     EXPECT_EQ(model.Map_Y(400), 4);
     EXPECT_LE(right, width);
     EXPECT_LE(model.Map_Y(-20) + 16, 730);
@@ -218,7 +219,7 @@ struct Fake_Mass final : Mass_Setting_Platform {
   }
   void Hide() override {}
   void Send_Close() override { window->Close(); }
-  Client_Area Main_Window_Client() override { return {true, 4000, 4000, {}, 0}; }
+  Client_Area Main_Window_Client() override { return {true, 4000, 4000}; }
   int Main_Window_Dpi() override { return base_dpi; }
   void Redraw_Main_Window() override {}
 };

@@ -37,7 +37,7 @@ SIZE Extent(HGDIOBJ font, const std::wstring& text, int width = 0) {
   HDC dc = GetDC(nullptr);
   const HGDIOBJ before = SelectObject(dc, font);
   RECT extent = {0, 0, width, 0};
-  DrawTextW(dc, text.c_str(), -1, &extent, DT_CALCRECT | DT_NOPREFIX | (width > 0 ? DT_WORDBREAK : 0));
+  DrawTextW(dc, text.c_str(), -1, &extent, DT_CALCRECT | (width > 0 ? DT_WORDBREAK : 0));
   SelectObject(dc, before);
   ReleaseDC(nullptr, dc);
   return {extent.right, extent.bottom};
