@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "about_dialog.h"
+#include "dpi.h"
 #include "draw_paint.h"
 #include "japanese_text.h"
 #include "main_window_logic.h"
@@ -8,6 +9,7 @@
 #include "texts.h"
 #include "the_model.h"
 #include "tick_log.h"
+#include "ui_font.h"
 
 namespace {
 
@@ -105,15 +107,15 @@ Main_Window main_window(the_model, win32);
 void Place_Button(HWND window, const Button& button, int dpi) {
   HWND control = GetDlgItem(window, button.id);
   Place_Control(control, {button_x, button.y, button_width, button_height}, dpi);
-  win32.font.Use(control);
 }
 
 void Create_Buttons(HWND window, HINSTANCE instance, bool made_by_entry) {
   for (const Button& button : buttons) {
     if (button.made_by_entry != made_by_entry) continue;
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON | (button.enabled ? 0 : WS_DISABLED);
-    CreateWindowExW(0, L"BUTTON", Wide_Text(button.text), style, 0, 0, 0, 0, window,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.id)), instance, nullptr);
+    const HWND made = CreateWindowExW(0, L"BUTTON", Wide_Text(button.text), style, 0, 0, 0, 0, window,
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.id)), instance, nullptr);
+    win32.font.Use(made);
     Place_Button(window, button, main_window.Dpi());
   }
 }
@@ -134,7 +136,7 @@ void On_Create(HWND window, const CREATESTRUCTW& create) {
     SetWindowPos(window, nullptr, 0, 0, At_Dpi(main_width, dpi), At_Dpi(main_height, dpi),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  win32.font.Make(dpi);
+  win32.font.Make(dpi, window);
   main_window.Created(dpi);
   Make_Redraw_Region(dpi);
   Create_Buttons(window, create.hInstance, false);
@@ -146,10 +148,10 @@ void On_Create(HWND window, const CREATESTRUCTW& create) {
 // Moved to a monitor of another scale: everything is laid out and the fonts
 // made afresh at its DPI, in the rectangle the system suggests.
 void On_Dpi_Changed(HWND window, int dpi, const RECT& suggested) {
-  win32.font.Make(dpi);
+  win32.font.Make(dpi, window);
   for (const Button& button : buttons) Place_Button(window, button, dpi);
   Make_Redraw_Region(dpi);
-  main_window.Dpi_Changed(dpi, IsZoomed(window) != FALSE);
+  main_window.Dpi_Changed(dpi, Main_Window_Client());
   Take_Suggested_Rectangle(window, suggested);
 }
 
@@ -186,6 +188,29 @@ void On_Destroy() {
 
 int Main_Window_Dpi() { return main_window.Dpi(); }
 
+// The labels measured in the font they are drawn in: the program's, or the
+// window's own, the system font.
+Client_Area Main_Window_Client() {
+  Client_Area client;
+  client.maximised = IsZoomed(win32.window) != FALSE;
+  RECT area;
+  GetClientRect(win32.window, &area);
+  client.width = area.right;
+  client.height = area.bottom;
+  HDC dc = GetDC(win32.window);
+  const HGDIOBJ own_font = SelectObject(dc, win32.font ? static_cast<HGDIOBJ>(win32.font) : GetStockObject(SYSTEM_FONT));
+  for (int k = 1; k <= the_model.text_count; ++k) {
+    const Wide_Text text(the_model.text_string[k]);
+    SIZE extent = {};
+    GetTextExtentPoint32W(dc, text, text.length, &extent);
+    client.label_width[k] = extent.cx;
+    client.label_height = extent.cy;
+  }
+  SelectObject(dc, own_font);
+  ReleaseDC(win32.window, dc);
+  return client;
+}
+
 RECT Drawing_Area(int dpi) { return {At_Dpi(165, dpi), 0, At_Dpi(1024, dpi), At_Dpi(768, dpi)}; }
 
 void Place_Control(HWND control, const Place& place, int dpi) {
@@ -203,18 +228,23 @@ void Take_Suggested_Rectangle(HWND window, const RECT& suggested) {
 }
 
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  // While inert, only the window's end and a change of scale are handled, so
-  // closing it always ends the program and its layout always fits its
-  // monitor; a click also brings the Mass Setting window back.
+  // While inert, only the window's end, a change of scale and its painting
+  // are handled, so closing it always ends the program, its layout always
+  // fits its monitor and its picture stays; a click also brings the Mass
+  // Setting window back.
   if (Is_Click(message, wParam)) main_window.Clicked();
-  if (!main_window.Inert() || message == WM_DESTROY || message == WM_DPICHANGED) {
+  if (!main_window.Inert() || message == WM_DESTROY || message == WM_DPICHANGED || message == WM_PAINT ||
+      message == WM_ERASEBKGND) {
     switch (message) {
       case WM_CREATE:
         On_Create(window, *reinterpret_cast<const CREATESTRUCTW*>(lParam));
         return 0;
       case WM_SIZE:
-        main_window.Resized(wParam == SIZE_MAXIMIZED);
+        main_window.Resized(Main_Window_Client());
         return 0;
+      case WM_ERASEBKGND:
+        // The paint covers the whole client area: nothing to erase first.
+        return 1;
       case WM_PAINT:
         On_Paint(window);
         return 0;
@@ -256,8 +286,10 @@ bool Register_Window_Classes(HINSTANCE instance) {
 
 HWND Create_Main_Window(HINSTANCE instance) {
   const int dpi = System_Dpi();
-  return CreateWindowExW(0, main_class, L"Tumblen", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
-                         At_Dpi(main_width, dpi), At_Dpi(main_height, dpi), nullptr, nullptr, instance, nullptr);
+  // The frames painted over the client area leave the buttons alone.
+  return CreateWindowExW(0, main_class, L"Tumblen", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, CW_USEDEFAULT,
+                         CW_USEDEFAULT, At_Dpi(main_width, dpi), At_Dpi(main_height, dpi), nullptr, nullptr, instance,
+                         nullptr);
 }
 
 // Tab follows the order of the children, which is made the column's: the

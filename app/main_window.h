@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include "view.h"
+
 // The main window: class "Ws_OwnerWnd", the left-hand button column, the menu
 // bar, the animation timer and the drawing area.
 
@@ -32,6 +34,9 @@ void Take_Suggested_Rectangle(HWND window, const RECT& suggested);
 
 // The DPI the main window is laid out at, as it last learnt it.
 int Main_Window_Dpi();
+
+// The main window's client area as it is now, with the labels' extents.
+Client_Area Main_Window_Client();
 
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

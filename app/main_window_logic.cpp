@@ -2,23 +2,12 @@
 
 #include "texts.h"
 
-int At_Dpi(int pixels, int dpi) { return pixels * dpi / base_dpi; }
-
-void Set_View(Draw_Parameter& view, bool maximised, int dpi) {
-  const double pixels_per_unit = static_cast<double>(dpi) / base_dpi;
-  const double scale = maximised ? 1.74 : 1.0;
-  view.origin_x = 200.0 * pixels_per_unit;
-  view.origin_y = (maximised ? 700.0 : 410.0) * pixels_per_unit;
-  view.scale_x = scale * pixels_per_unit;
-  view.scale_y = scale * pixels_per_unit;
-}
-
 Main_Window::Main_Window(Draw_Controler& model_, Main_Window_Platform& platform_)
     : model(model_), platform(platform_) {}
 
 void Main_Window::Created(int dpi_) {
   dpi = dpi_;
-  Set_View(model, false, dpi);
+  Set_View(model, dpi, {});
   // Phase 0 after construction: this lays the model out, with the target
   // still present, and moves it to phase 1.
   model.Advance();
@@ -28,11 +17,11 @@ void Main_Window::Created(int dpi_) {
 }
 
 // The window class repaints the whole window after a change of size.
-void Main_Window::Resized(bool maximised) { Set_View(model, maximised, dpi); }
+void Main_Window::Resized(const Client_Area& client) { Set_View(model, dpi, client); }
 
-void Main_Window::Dpi_Changed(int dpi_, bool maximised) {
+void Main_Window::Dpi_Changed(int dpi_, const Client_Area& client) {
   dpi = dpi_;
-  Set_View(model, maximised, dpi);
+  Set_View(model, dpi, client);
   platform.Redraw();
 }
 

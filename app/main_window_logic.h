@@ -1,21 +1,12 @@
 #pragma once
 #include "draw_controler.h"
 #include "ids.h"
+#include "view.h"
 
 // What the main window decides: which command changes which model field,
 // which controls are usable afterwards, when the timer runs and when the
 // drawing area is redrawn. The window procedure turns messages into these
 // calls; the window system is reached only through Main_Window_Platform.
-
-// Pixels are laid out for 96 per inch and scaled to the window's DPI.
-constexpr int base_dpi = 96;
-
-// A length of `pixels` at 96 DPI, at `dpi`.
-int At_Dpi(int pixels, int dpi);
-
-// The view of the box: 1 pixel per unit in the normal window, 1.74 maximised,
-// at 96 DPI; in proportion at any other.
-void Set_View(Draw_Parameter& view, bool maximised, int dpi);
 
 // The keys that move the focus among the buttons or press one.
 enum class Key { tab, shift_tab, enter, other };
@@ -54,9 +45,9 @@ class Main_Window {
   // The window exists, at `dpi`: the view, the model's first layout, the
   // target absent.
   void Created(int dpi);
-  void Resized(bool maximised);
+  void Resized(const Client_Area& client);
   // The window has moved to a monitor of another scale.
-  void Dpi_Changed(int dpi, bool maximised);
+  void Dpi_Changed(int dpi, const Client_Area& client);
   int Dpi() const { return dpi; }
   void Tick();
   void Command(int id);

@@ -4,7 +4,6 @@
 
 #include "draw_controler.h"
 #include "format_text.h"
-#include "main_window_logic.h"
 #include "to_int.h"
 
 Mass_Setting::Mass_Setting(Draw_Controler& model_, Mass_Setting_Platform& platform_)
@@ -60,7 +59,7 @@ void Mass_Setting::Apply() {
 void Mass_Setting::Close() {
   model.popup_open = 0;
   platform.Hide();
-  Set_View(model, platform.Main_Window_Maximised(), platform.Main_Window_Dpi());
+  Set_View(model, platform.Main_Window_Dpi(), platform.Main_Window_Client());
   platform.Redraw_Main_Window();
 }
 

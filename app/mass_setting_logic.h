@@ -1,5 +1,7 @@
 #pragma once
 
+#include "view.h"
+
 class Draw_Controler;
 
 // What the Mass Setting window decides: the mass ratio chosen by text or
@@ -21,7 +23,7 @@ class Mass_Setting_Platform {
   virtual void Hide() = 0;
   // Asks the window to close; that comes back as Close() before it returns.
   virtual void Send_Close() = 0;
-  virtual bool Main_Window_Maximised() = 0;
+  virtual Client_Area Main_Window_Client() = 0;
   virtual int Main_Window_Dpi() = 0;
   virtual void Redraw_Main_Window() = 0;
 };

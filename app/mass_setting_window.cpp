@@ -2,12 +2,14 @@
 
 #include <initializer_list>
 
+#include "dpi.h"
 #include "ids.h"
 #include "japanese_text.h"
 #include "main_window.h"
 #include "mass_setting_logic.h"
 #include "texts.h"
 #include "the_model.h"
+#include "ui_font.h"
 
 namespace {
 
@@ -47,7 +49,7 @@ class Win32_Mass_Setting final : public Mass_Setting_Platform {
 
   void Hide() override { ShowWindow(window, SW_HIDE); }
   void Send_Close() override { SendMessageW(window, WM_CLOSE, 0, 0); }
-  bool Main_Window_Maximised() override { return IsZoomed(GetWindow(window, GW_OWNER)) != FALSE; }
+  Client_Area Main_Window_Client() override { return ::Main_Window_Client(); }
   int Main_Window_Dpi() override { return ::Main_Window_Dpi(); }
 
   void Redraw_Main_Window() override {
@@ -76,12 +78,8 @@ constexpr Control controls[] = {
 };
 
 void Lay_Out(HWND window, int dpi) {
-  win32.font.Make(dpi);
-  for (const Control& control : controls) {
-    HWND made = GetDlgItem(window, control.id);
-    Place_Control(made, control.place, dpi);
-    win32.font.Use(made);
-  }
+  win32.font.Make(dpi, window);
+  for (const Control& control : controls) Place_Control(GetDlgItem(window, control.id), control.place, dpi);
 }
 
 void On_Create(HWND window, const CREATESTRUCTW& create) {

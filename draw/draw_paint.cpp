@@ -45,15 +45,35 @@ class Gdi_Surface final : public Draw_Surface {
 
 }  // namespace
 
+void Draw_Display_List(HDC dc, Draw_Parameter& list, HFONT labels_font) {
+  const HGDIOBJ own_font = labels_font ? SelectObject(dc, labels_font) : nullptr;
+  Gdi_Surface surface(dc);
+  Paint_Display_List(list, surface);
+  if (own_font) SelectObject(dc, own_font);
+}
+
+// The frame is drawn whole off-screen and put on the window in one copy, so
+// no one ever sees it erased or half drawn. Where no bitmap can be had, it is
+// drawn straight onto the window.
 void Draw_Paint(HWND window, Draw_Parameter& list, HFONT labels_font) {
   PAINTSTRUCT paint;
   // Without a device context there is nothing to draw on; the paint cycle is
   // still closed.
   if (HDC dc = BeginPaint(window, &paint)) {
-    const HGDIOBJ own_font = labels_font ? SelectObject(dc, labels_font) : nullptr;
-    Gdi_Surface surface(dc);
-    Paint_Display_List(list, surface);
-    if (own_font) SelectObject(dc, own_font);
+    RECT client;
+    GetClientRect(window, &client);
+    const HDC frame = CreateCompatibleDC(dc);
+    const HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
+    const HDC target = frame != nullptr && bitmap != nullptr ? frame : dc;
+    const HGDIOBJ own_bitmap = target == frame ? SelectObject(frame, bitmap) : nullptr;
+    FillRect(target, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    Draw_Display_List(target, list, labels_font);
+    if (target == frame) {
+      BitBlt(dc, 0, 0, client.right, client.bottom, frame, 0, 0, SRCCOPY);
+      SelectObject(frame, own_bitmap);
+    }
+    if (bitmap != nullptr) DeleteObject(bitmap);
+    if (frame != nullptr) DeleteDC(frame);
   }
   EndPaint(window, &paint);
 }

@@ -2,6 +2,7 @@
 // fakes of the window system.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <map>
 #include <random>
@@ -64,23 +65,37 @@ struct Main_Window_Test : ::testing::Test {
 
 // Created, the window has laid the model out with the target absent. The
 // view shows the box at 1 pixel a unit, or at 1.74 maximised, at 96 DPI, and
-// in proportion at any other, redrawn at each change of scale.
+// in proportion at any other, redrawn at each change of scale. Maximised in
+// a client area too small for that, the box keeps its top and takes the
+// largest scale at which it and the labels fit: one of them reaches an edge,
+// in turn:
 TEST_F(Main_Window_Test, ShowsTheBoxNormalOrMaximised) {
   EXPECT_EQ(model.phase, 1);
   EXPECT_EQ(model.ellipse_count, 200);
   EXPECT_EQ(model.Map_X(0), 200);
   EXPECT_EQ(model.Map_Y(0), 410);
   for (const int dpi : {192, 144, 96}) {
-    window.Dpi_Changed(dpi, false);
+    window.Dpi_Changed(dpi, {});
     for (const bool maximised : {true, false}) {
       SCOPED_TRACE(testing::Message() << "dpi " << dpi << " maximised " << maximised);
-      window.Resized(maximised);
+      window.Resized({maximised, 4000, 4000});
       EXPECT_EQ(model.Map_X(0), At_Dpi(200, dpi));
-      EXPECT_EQ(model.Map_Y(0), (maximised ? 700 : 410) * dpi / 96);
+      EXPECT_NEAR(model.Map_Y(400), (maximised ? 4 : 10) * dpi / 96, 1);
       EXPECT_NEAR(model.Map_X(400), (maximised ? 896 : 600) * dpi / 96, 1);
     }
   }
   EXPECT_EQ(fake.asked["redraw"], 3);
+  // The labels' bottom, the box's right edge, the mass ratio's right edge, the
+  // temperature's right edge.
+  for (const int width : {1366, 600, 480, 460}) {
+    SCOPED_TRACE(width);
+    window.Resized({true, width, 730, {0, 250, 200}, 16});
+    const int right = std::max({model.Map_X(400), model.Map_X(30) + 250, model.Map_X(140) + 200});
+    EXPECT_EQ(model.Map_Y(400), 4);
+    EXPECT_LE(right, width);
+    EXPECT_LE(model.Map_Y(-20) + 16, 730);
+    EXPECT_GE(std::max(right - width, model.Map_Y(-20) + 16 - 730), -1);
+  }
 }
 
 // Random sessions of commands and ticks, heated to the ceiling now and then:
@@ -209,7 +224,7 @@ struct Fake_Mass final : Mass_Setting_Platform {
   }
   void Hide() override {}
   void Send_Close() override { window->Close(); }
-  bool Main_Window_Maximised() override { return true; }
+  Client_Area Main_Window_Client() override { return {true, 4000, 4000}; }
   int Main_Window_Dpi() override { return base_dpi; }
   void Redraw_Main_Window() override {}
 };

@@ -5,15 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <climits>
 #include <cstdlib>
 #include <new>
 #include <string>
 #include <vector>
 
 #include "about_dialog.h"
+#include "dpi.h"
+#include "draw_paint.h"
 #include "ids.h"
-#include "japanese_text.h"
 #include "main_window.h"
 #include "the_model.h"
 
@@ -29,6 +29,18 @@ std::wstring Text(HWND window) {
 HGDIOBJ Font_Of(HWND window) {
   const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0));
   return font != nullptr ? font : GetStockObject(SYSTEM_FONT);
+}
+
+// The extent of `text` in `font`, broken into lines at `width` where it is
+// given.
+SIZE Extent(HGDIOBJ font, const std::wstring& text, int width = 0) {
+  HDC dc = GetDC(nullptr);
+  const HGDIOBJ before = SelectObject(dc, font);
+  RECT extent = {0, 0, width, 0};
+  DrawTextW(dc, text.c_str(), -1, &extent, DT_CALCRECT | (width > 0 ? DT_WORDBREAK : 0));
+  SelectObject(dc, before);
+  ReleaseDC(nullptr, dc);
+  return {extent.right, extent.bottom};
 }
 
 // The characters of `text` that `font` has no glyph for.
@@ -123,9 +135,9 @@ class Program : public ::testing::Test {
   }
 
   // Every control's place in its window at 96 DPI, in proportion to `dpi`
-  // within a pixel, with room for its caption in its own font. The Japanese
-  // font the program picks keeps its face's proportions; the system's own is
-  // scaled as it is.
+  // within a pixel. Its caption keeps its proportions: its extent is, within
+  // 15 %, that of its face at 96 DPI, at the face's own width, times `dpi` /
+  // 96.
   void Expect_Laid_Out_At(int dpi) const {
     std::vector<std::pair<HWND, RECT>> places = {
         {Mass(mass_control::set_button), {220, 20, 270, 50}},
@@ -143,18 +155,14 @@ class Program : public ::testing::Test {
       EXPECT_NEAR(place.top, at_96.top * dpi / 96, 1);
       EXPECT_NEAR(place.right, at_96.right * dpi / 96, 1);
       EXPECT_NEAR(place.bottom, at_96.bottom * dpi / 96, 1);
-      HDC dc = GetDC(window);
-      SelectObject(dc, Font_Of(window));
-      SIZE caption;
-      GetTextExtentPoint32W(dc, Text(window).c_str(), static_cast<int>(Text(window).size()), &caption);
-      ReleaseDC(window, dc);
-      EXPECT_LE(caption.cx, place.right - place.left);
-      EXPECT_LE(caption.cy, place.bottom - place.top);
-      LOGFONTW shape;
-      GetObjectW(Font_Of(window), sizeof shape, &shape);
-      if (!Text(window).empty()) {
-        EXPECT_EQ(shape.lfWidth == 0, Needs_Japanese_Font());
-      }
+      LOGFONTW face;
+      GetObjectW(Font_Of(window), sizeof face, &face);
+      face.lfHeight = MulDiv(face.lfHeight, 96, dpi);
+      face.lfWidth = 0;
+      const HFONT face_at_96 = CreateFontIndirectW(&face);
+      const double scaled = Extent(face_at_96, Text(window)).cx * dpi / 96.0;
+      DeleteObject(face_at_96);
+      EXPECT_NEAR(Extent(Font_Of(window), Text(window)).cx, scaled, scaled * 0.15);
     }
   }
 
@@ -164,7 +172,8 @@ class Program : public ::testing::Test {
 
 // Every text of the windows, read back as characters, in a font that has a
 // glyph for each: the system's own where its code page is 932, elsewhere one
-// with Japanese glyphs.
+// with Japanese glyphs. Each shows whole: broken at its item's width it takes
+// no more lines than it has, nor more height than the item.
 TEST_F(Program, ShowsEveryTextInJapaneseWhateverTheCodePage) {
   EXPECT_EQ(GetACP(), static_cast<UINT>(Row("TUMBLEN_CODE_PAGE", 932)));
   HWND about = CreateDialogParamW(GetModuleHandleW(nullptr), L"KavrinoVer", main, AboutDlgProc, 0);
@@ -186,6 +195,11 @@ TEST_F(Program, ShowsEveryTextInJapaneseWhateverTheCodePage) {
     SCOPED_TRACE(text);
     EXPECT_EQ(Text(window), text);
     EXPECT_EQ(Missing_Glyphs(Font_Of(window), text), 0);
+    RECT item;
+    GetWindowRect(window, &item);
+    const SIZE whole = Extent(Font_Of(window), text);
+    EXPECT_EQ(Extent(Font_Of(window), text, item.right - item.left).cy, whole.cy);
+    EXPECT_LE(whole.cy, item.bottom - item.top);
   }
   // The caption is the system's to draw, in its own caption font.
   EXPECT_EQ(Text(about), L"バージョン情報");
@@ -195,8 +209,8 @@ TEST_F(Program, ShowsEveryTextInJapaneseWhateverTheCodePage) {
 }
 
 // At the screen's DPI, and moved to a monitor at another scale (200 % from
-// 100 %, else 100 %) and back, the windows keep their proportions; the fonts
-// made for the other scale are deleted on the way back.
+// 100 %, else 100 %) and back, the windows and their captions keep their
+// proportions; the fonts made for the other scale are deleted on the way back.
 TEST_F(Program, KeepsItsProportionsAtAnyScale) {
   EXPECT_EQ(Window_Dpi(main), Screen_Dpi());
   Expect_Laid_Out_At(Screen_Dpi());
@@ -217,47 +231,22 @@ TEST_F(Program, KeepsItsProportionsAtAnyScale) {
   EXPECT_EQ(GetObjectType(fonts_made[1]), 0u);
 }
 
-// After paints enough to use up the process's GDI handles were their pens
-// and brushes not freed, the target is still drawn, over the particles, where
-// the view puts it at the screen's DPI; the labels' texts have every glyph in
-// the font the program draws them in. Heated to the ceiling, the temperature
-// label, blue, ends before the mass ratio's, red, begins.
-TEST_F(Program, PaintsInJapaneseAndFreesEveryPenAndBrush) {
-  Click(command::target_on);
-  for (int k = 0; k < 400; ++k) {
-    InvalidateRect(main, nullptr, TRUE);
-    UpdateWindow(main);
-  }
-  HDC screen = GetDC(main);
-  // The target, 200-240 on both axes, lands on (400, 210)-(440, 170).
-  EXPECT_EQ(GetPixel(screen, Scaled(420), Scaled(190)), colours::red);
-  for (int k = 0; k < 60; ++k) Click(command::heat_up);
-  UpdateWindow(main);
-  int temperature_end = -1;
-  int mass_ratio_start = INT_MAX;
-  for (int y = the_model.Map_Y(-20); y < the_model.Map_Y(-20) + Scaled(24); ++y) {
-    for (int x = the_model.Map_X(0); x < the_model.Map_X(400); ++x) {
-      const COLORREF colour = GetPixel(screen, x, y);
-      if (colour == colours::blue) temperature_end = std::max(temperature_end, x);
-      if (colour == colours::red) mass_ratio_start = std::min(mass_ratio_start, x);
-    }
-  }
-  EXPECT_LT(temperature_end, mass_ratio_start);
-  EXPECT_GT(temperature_end, the_model.Map_X(30));
-  ReleaseDC(main, screen);
-  EXPECT_EQ(Missing_Glyphs(Font_Of(Control(command::start)), L"温度 20 ℃ ターゲットと粒子の質量比 20 倍"), 0);
-}
-
 // While the Mass Setting window shows, ticks, clicks and a change of size
 // leave the main window as it was, and a click on it brings the window back,
-// even minimised; 設定 closes it, and the main window takes up its view as it
-// stands then. There Tab walks the scroll bar, the edit box and 設定, and the
+// even minimised. The main window, minimised and restored, still paints:
+// after paints enough to use up the process's GDI handles were their pens and
+// brushes not freed, it shows the display list drawn on white, with the box's
+// outline, which its erase leaves alone, and the labels' texts have every
+// glyph in the font they are drawn in. Heated to the ceiling, the
+// temperature label, blue, ends before the mass ratio's, red, begins.
+// 設定 closes it, and the main window takes up its view as it stands then. There Tab walks the scroll bar, the edit box and 設定, and the
 // arrows move the scroll bar. What is typed is read as characters: a
 // look-alike of a digit or a minus sign is no number and changes nothing,
 // whatever the code page would make of it. Enter applies it and closes the
 // window; Escape closes it too.
 TEST_F(Program, TheMainWindowWaitsForTheMassSettingWindow) {
   using namespace mass_control;
+  for (int k = 0; k < 60; ++k) Click(command::heat_up);
   Click(command::start);
   SendMessageW(main, WM_COMMAND, command::menu_mass_ratio, 0);
   SendMessageW(mass_setting, WM_SYSCOMMAND, SC_MINIMIZE, 0);
@@ -267,11 +256,52 @@ TEST_F(Program, TheMainWindowWaitsForTheMassSettingWindow) {
   EXPECT_EQ(GetForegroundWindow(), mass_setting);
   const std::vector<double> before = Positions();
   Click(command::target_on);
+  ShowWindow(main, SW_MINIMIZE);
+  ShowWindow(main, SW_RESTORE);
   ShowWindow(main, SW_MAXIMIZE);
   Pump(350);
   EXPECT_EQ(Positions(), before);
   EXPECT_EQ(the_model.target_on, 0);
   EXPECT_EQ(the_model.Map_X(400), Scaled(600));
+  for (int k = 0; k < 400; ++k) {
+    InvalidateRect(main, nullptr, TRUE);
+    UpdateWindow(main);
+  }
+  const HGDIOBJ labels_font = Font_Of(Control(command::start));
+  HDC screen = GetDC(main);
+  SendMessageW(main, WM_ERASEBKGND, reinterpret_cast<WPARAM>(screen), 0);
+  EXPECT_EQ(GetPixel(screen, the_model.Map_X(0), the_model.Map_Y(200)), colours::blue);
+  // The display list drawn on white right of the buttons, less the screen's
+  // pixels, leaves nothing.
+  RECT client;
+  GetClientRect(main, &client);
+  const RECT drawing = {Scaled(165), 0, client.right, client.bottom};
+  BITMAPINFO shape = {{sizeof shape.bmiHeader, client.right, client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+  DWORD* bits = nullptr;
+  const HBITMAP bitmap = CreateDIBSection(screen, &shape, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
+  HDC frame = CreateCompatibleDC(screen);
+  SelectObject(frame, bitmap);
+  FillRect(frame, &drawing, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  Draw_Display_List(frame, the_model, static_cast<HFONT>(labels_font));
+  int temperature_end = -1;
+  int mass_ratio_start = client.right;
+  for (int y = the_model.Map_Y(-20); y < the_model.Map_Y(-20) + Scaled(24); ++y) {
+    for (int x = 0; x < client.right; ++x) {
+      // Bottom-up rows of 0x00RRGGBB.
+      const DWORD pixel = bits[(client.bottom - 1 - y) * client.right + x];
+      if (pixel == 0xFF) temperature_end = std::max(temperature_end, x);
+      if (pixel == 0xFF0000) mass_ratio_start = std::min(mass_ratio_start, x);
+    }
+  }
+  EXPECT_LT(temperature_end, mass_ratio_start);
+  EXPECT_GT(temperature_end, the_model.Map_X(30));
+  BitBlt(frame, drawing.left, 0, client.right - drawing.left, client.bottom, screen, drawing.left, 0, SRCINVERT);
+  GdiFlush();
+  EXPECT_EQ(std::count(bits, bits + client.right * client.bottom, 0u), client.right * client.bottom);
+  DeleteDC(frame);
+  DeleteObject(bitmap);
+  ReleaseDC(main, screen);
+  EXPECT_EQ(Missing_Glyphs(labels_font, L"温度 20 ℃ ターゲットと粒子の質量比 20 倍"), 0);
   SendMessageW(Mass(set_button), BM_CLICK, 0, 0);
   EXPECT_FALSE(IsWindowVisible(mass_setting));
   EXPECT_NEAR(the_model.Map_X(400), Scaled(896), 1);
