@@ -20,9 +20,10 @@ void Use_Japanese_Font(HWND dialog, int dpi) {
 INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
     case WM_INITDIALOG:
-      // The focus stays where the dialog manager puts it.
+      // TRUE: the dialog manager gives the focus to its first item that
+      // takes it, OK.
       Use_Japanese_Font(dialog, Window_Dpi(dialog));
-      return FALSE;
+      return TRUE;
     case WM_DPICHANGED:
       // The dialog manager scales the rest.
       Use_Japanese_Font(dialog, LOWORD(wParam));
