@@ -91,10 +91,11 @@ void Fit_Items(HWND dialog) {
 INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
     case WM_INITDIALOG:
-      // The focus stays where the dialog manager puts it.
+      // TRUE: the dialog manager gives the focus to its first item that
+      // takes it, OK.
       Use_Japanese_Font(dialog, Window_Dpi(dialog));
       Fit_Items(dialog);
-      return FALSE;
+      return TRUE;
     case WM_DPICHANGED:
       // The dialog manager scales the dialog and gives the items the
       // template's font; the program's font and the fit come after it.

@@ -71,6 +71,9 @@ class Win32_Main_Window final : public Main_Window_Platform {
   }
 
   void Focus_Window() override { SetFocus(window); }
+  void Focus_Button(int id) override { SetFocus(GetDlgItem(window, id)); }
+  // The window passes it on to its buttons.
+  void Show_Focus() override { SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0); }
   void Set_Text(int id, const char* text) override { SetWindowTextW(GetDlgItem(window, id), Wide_Text(text)); }
   void Start_Timer() override { SetTimer(window, timer_id, 100, nullptr); }
   void Stop_Timer() override { KillTimer(window, timer_id); }
@@ -178,6 +181,14 @@ bool Is_Click(UINT message, WPARAM wParam) {
          message == WM_NCMBUTTONDOWN;
 }
 
+// The default handling gives the focus to the window itself when it is
+// activated and not minimised; a button the user had chosen takes it back.
+void On_Activate(HWND window, WPARAM wParam, LPARAM lParam) {
+  if (LOWORD(wParam) == WA_INACTIVE) main_window.Deactivated();
+  DefWindowProcW(window, WM_ACTIVATE, wParam, lParam);
+  if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0) main_window.Activated();
+}
+
 void On_Destroy() {
   DeleteObject(win32.redraw_region);
   win32.redraw_region = nullptr;
@@ -253,6 +264,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         return 0;
       case WM_COMMAND:
         main_window.Command(LOWORD(wParam));
+        return 0;
+      case WM_ACTIVATE:
+        On_Activate(window, wParam, lParam);
         return 0;
       case WM_DPICHANGED:
         On_Dpi_Changed(window, LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));

@@ -14,6 +14,7 @@ void Main_Window::Created(int dpi_) {
   model.target_on = 0;
   model.ellipse_count = model.particle_count;
   keyboard_used = false;
+  remembered_focus = 0;
 }
 
 // The window class repaints the whole window after a change of size.
@@ -48,7 +49,7 @@ void Main_Window::Command(int id) {
     case command::trace_stop: Switch_Tracing(false); break;
     case command::boundary: Switch_Boundary(); break;
     case command::menu_temperature_20: model.Reset_Velocities(); break;
-    case command::menu_about: platform.Show_About(); break;
+    case command::menu_about: Show_About(); break;
     case command::menu_mass_ratio_20:
       // No tick here: the model lays itself out afresh at its next one.
       model.Change_Mass_Ratio(20.0);
@@ -117,24 +118,35 @@ void Main_Window::Clicked() {
   if (Inert()) platform.Show_Mass_Setting();
 }
 
+// The dialog's owner, disabled while it shows, loses the focus before it
+// loses activation: the focus is given back here.
+void Main_Window::Show_About() {
+  const int focused = platform.Focused_Button();
+  platform.Show_About();
+  if (focused != 0) platform.Focus_Button(focused);
+}
+
 void Main_Window::Open_Mass_Setting() {
   if (model.popup_open == 0 && platform.Show_Mass_Setting()) model.popup_open = 1;
 }
 
 void Main_Window::Swap(int on, int off) {
   Enable(on, true);
-  Enable(off, false);
+  Enable(off, false, on);
 }
 
 // A disabled button cannot keep the focus, and the focus is never dropped:
-// it goes on down the column once the keyboard is in use, and before that to
-// the window, so that a click leaves no focus showing on another button.
-void Main_Window::Enable(int id, bool enabled) {
+// it goes to the heir or on down the column once the keyboard is in use, and
+// before that to the window, so that a click leaves no focus showing on
+// another button.
+void Main_Window::Enable(int id, bool enabled, int heir) {
   if (!enabled && platform.Focused_Button() == id) {
-    if (keyboard_used) {
-      platform.Focus_Next(id, false);
-    } else {
+    if (!keyboard_used) {
       platform.Focus_Window();
+    } else if (heir != 0) {
+      platform.Focus_Button(heir);
+    } else {
+      platform.Focus_Next(id, false);
     }
   }
   platform.Enable(id, enabled);
@@ -153,5 +165,12 @@ bool Main_Window::Key_Pressed(Key key) {
   } else {
     platform.Focus_Next(focused, key == Key::shift_tab);
   }
+  platform.Show_Focus();
   return true;
+}
+
+void Main_Window::Deactivated() { remembered_focus = platform.Focused_Button(); }
+
+void Main_Window::Activated() {
+  if (remembered_focus != 0) platform.Focus_Button(remembered_focus);
 }

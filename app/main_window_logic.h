@@ -22,6 +22,10 @@ class Main_Window_Platform {
   virtual void Focus_Next(int from, bool backward) = 0;
   // Gives the focus to the window itself, where it shows on no button.
   virtual void Focus_Window() = 0;
+  virtual void Focus_Button(int id) = 0;
+  // Shows the focus, which the system hides from a user of the mouse until
+  // a key moves it.
+  virtual void Show_Focus() = 0;
   virtual void Set_Text(int id, const char* text) = 0;
   // The 100 ms animation timer; starting it again restarts its period.
   virtual void Start_Timer() = 0;
@@ -59,6 +63,11 @@ class Main_Window {
   bool Inert() const { return model.popup_open == 1; }
   // A key pressed in the window; false when it is left to the window system.
   bool Key_Pressed(Key key);
+  // The window loses activation: the button with the focus is remembered.
+  void Deactivated();
+  // The window is activated again, after the default handling: the focus
+  // goes back to the button that had it, as a dialog's does.
+  void Activated();
 
  private:
   void Start();
@@ -68,9 +77,12 @@ class Main_Window {
   void Switch_Tracing(bool on);
   void Switch_Boundary();
   void Open_Mass_Setting();
-  // Makes `on` usable and `off` not.
+  void Show_About();
+  // Makes `on` usable and `off` not; the focus on `off` goes to `on`, which
+  // undoes it.
   void Swap(int on, int off);
-  void Enable(int id, bool enabled);
+  // A button disabled hands the focus on to `heir`, or else down the column.
+  void Enable(int id, bool enabled, int heir = 0);
 
   Draw_Controler& model;
   Main_Window_Platform& platform;
@@ -78,4 +90,7 @@ class Main_Window {
   // Whether a key has moved the focus or pressed a button; until then the
   // window puts the focus on no button itself.
   bool keyboard_used = false;
+  // The button that had the focus when the window last lost activation; 0:
+  // the window itself.
+  int remembered_focus = 0;
 };

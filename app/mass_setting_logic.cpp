@@ -1,6 +1,7 @@
 #include "mass_setting_logic.h"
 
 #include <algorithm>
+#include <string>
 
 #include "draw_controler.h"
 #include "format_text.h"
@@ -15,12 +16,20 @@ void Mass_Setting::Show_Mass_Ratio() {
   Write_Position();
 }
 
-void Mass_Setting::Text_Changed(const char* text) {
-  // Text that is not a number stays as typed and changes nothing.
-  if (!model.Check_Text(text)) return;
+void Mass_Setting::Activated(bool active) {
+  Show_Mass_Ratio();
+  if (active) platform.Select_Edit_Text();
+}
+
+void Mass_Setting::Text_Changed(const char* typed) {
+  // Text that is no number, or only the start of one ("-", "."), stays as
+  // typed and changes nothing: a number has a digit.
+  const std::string text = model.Halfwidth(typed);
+  number_shown = model.Check_Text(text.c_str()) && text.find_first_of("0123456789") != std::string::npos;
+  if (!number_shown) return;
   // However far out of range, a number gives 1 or 100 and the text is
   // corrected; the correction comes back here and changes nothing further.
-  position = Truncate_To_Int(model.To_Double(text));
+  position = Truncate_To_Int(model.To_Double(text.c_str()));
   if (position > highest) {
     position = highest;
     Write_Position();
@@ -50,6 +59,11 @@ void Mass_Setting::Scrolled(Scroll code, int thumb) {
 // The value applied is the position as the last change left it; the model
 // lays itself out afresh with it at its next tick.
 void Mass_Setting::Apply() {
+  if (!number_shown) {
+    Activated(true);
+    platform.Warn();
+    return;
+  }
   model.Change_Mass_Ratio(position);
   platform.Send_Close();
 }
@@ -67,4 +81,5 @@ void Mass_Setting::Write_Position() {
   char text[16];
   Format_Int(text, sizeof text, "%d", position);
   platform.Set_Edit_Text(text);
+  number_shown = true;
 }

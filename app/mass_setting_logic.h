@@ -20,6 +20,11 @@ class Mass_Setting_Platform {
   // Like the real edit box, reports the change back as Text_Changed(text)
   // before it returns.
   virtual void Set_Edit_Text(const char* text) = 0;
+  // Gives the edit box the focus with its whole text selected, for the user
+  // to type over.
+  virtual void Select_Edit_Text() = 0;
+  // The system's warning sound.
+  virtual void Warn() = 0;
   virtual void Hide() = 0;
   // Asks the window to close; that comes back as Close() before it returns.
   virtual void Send_Close() = 0;
@@ -39,10 +44,14 @@ class Mass_Setting {
   // On creation and on every activation change: the mass ratio in force, in
   // both controls. A value typed or scrolled but not applied is dropped.
   void Show_Mass_Ratio();
+  // Activated or deactivated: the mass ratio in force; activated, the edit
+  // box takes the focus, as a dialog's does, ready to be typed over.
+  void Activated(bool active);
   // The edit box's text changed.
   void Text_Changed(const char* text);
   void Scrolled(Scroll code, int thumb);
-  // The 設定 button.
+  // The 設定 button. Text that is no number applies nothing: the window stays
+  // open, shows the mass ratio in force again and warns.
   void Apply();
   void Close();
 
@@ -51,6 +60,8 @@ class Mass_Setting {
 
  private:
   void Write_Position();
+  // Whether the edit box shows a number; until then 設定 applies nothing.
+  bool number_shown = true;
 
   Draw_Controler& model;
   Mass_Setting_Platform& platform;

@@ -47,6 +47,13 @@ class Win32_Mass_Setting final : public Mass_Setting_Platform {
     SendMessageW(edit, EM_SETSEL, end, end);
   }
 
+  void Select_Edit_Text() override {
+    HWND edit = GetDlgItem(window, mass_control::edit);
+    SetFocus(edit);
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+  }
+
+  void Warn() override { MessageBeep(MB_ICONWARNING); }
   void Hide() override { ShowWindow(window, SW_HIDE); }
   void Send_Close() override { SendMessageW(window, WM_CLOSE, 0, 0); }
   Client_Area Main_Window_Client() override { return ::Main_Window_Client(); }
@@ -122,6 +129,13 @@ void On_Command(HWND window, WPARAM wParam) {
   }
 }
 
+// The default handling first, which gives the focus to the window itself;
+// the edit box then takes it, unless the window is minimised.
+void On_Activate(HWND window, WPARAM wParam, LPARAM lParam) {
+  DefWindowProcW(window, WM_ACTIVATE, wParam, lParam);
+  mass_setting.Activated(LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0);
+}
+
 Scroll To_Scroll(WORD code) {
   switch (code) {
     case SB_LINELEFT: return Scroll::line_left;
@@ -144,8 +158,7 @@ LRESULT CALLBACK PopupWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
       On_Create(window, *reinterpret_cast<const CREATESTRUCTW*>(lParam));
       return 0;
     case WM_ACTIVATE:
-      // Not passed on, so activation leaves the keyboard focus where it is.
-      mass_setting.Show_Mass_Ratio();
+      On_Activate(window, wParam, lParam);
       return 0;
     case WM_CLOSE:
       mass_setting.Close();

@@ -1,5 +1,21 @@
 #include "convert.h"
 
+// U+FF10..FF19, U+FF0E and U+FF0D; U+2212 MINUS SIGN, a look-alike, has no
+// pair of its own.
+std::string Convert_CharToDouble::Halfwidth(const char* text) const {
+  std::string ascii;
+  for (const char* p = text; *p != '\0'; ++p) {
+    const int pair = static_cast<unsigned char>(p[0]) << 8 | static_cast<unsigned char>(p[1]);
+    char narrow = *p;
+    if (pair >= 0x824F && pair <= 0x8258) narrow = static_cast<char>('0' + (pair - 0x824F));
+    if (pair == 0x8144) narrow = '.';
+    if (pair == 0x817C) narrow = '-';
+    if (narrow != *p) ++p;
+    ascii += narrow;
+  }
+  return ascii;
+}
+
 bool Convert_CharToDouble::Check_Text(const char* text) const {
   if (text[0] == '\0') return false;
   for (const char* p = text; *p != '\0'; ++p) {

@@ -43,6 +43,8 @@ struct Fake_Main final : Main_Window_Platform {
     next_backward = backward;
   }
   void Focus_Window() override { focus = 0; }
+  void Focus_Button(int id) override { focus = id; }
+  void Show_Focus() override { ++asked["show focus"]; }
   void Set_Text(int, const char* text) override { boundary_text = text; }
   void Start_Timer() override { timer = true; }
   void Stop_Timer() override { timer = false; }
@@ -52,7 +54,11 @@ struct Fake_Main final : Main_Window_Platform {
     ++asked["mass setting"];
     return true;
   }
-  void Show_About() override { ++asked["about"]; }
+  // The dialog takes the focus from its owner.
+  void Show_About() override {
+    ++asked["about"];
+    focus = 0;
+  }
   void Close() override { ++asked["close"]; }
 };
 
@@ -189,8 +195,10 @@ TEST_F(Main_Window_Test, RandomSessionsKeepTheControlsInStepWithTheModel) {
 }
 
 // Tab and Shift+Tab move the focus round the column and Enter presses the
-// focused button. A button that disables itself hands the focus on: to the
-// window until the keyboard is in use, then down the column.
+// focused button, each showing the focus. A button that disables itself
+// hands the focus on: to the window until the keyboard is in use, then to
+// the button that undoes it; another goes down the column. The focus comes
+// back where it was when the window is activated or the About dialog ends.
 TEST_F(Main_Window_Test, KeysMoveTheFocusAndPressTheFocusedButton) {
   fake.focus = command::start;
   window.Command(command::start);
@@ -201,11 +209,24 @@ TEST_F(Main_Window_Test, KeysMoveTheFocusAndPressTheFocusedButton) {
   EXPECT_TRUE(window.Key_Pressed(Key::shift_tab));
   EXPECT_EQ(fake.next_from, 0);
   EXPECT_TRUE(fake.next_backward);
-  fake.focus = command::stop;
-  EXPECT_TRUE(window.Key_Pressed(Key::enter));
-  EXPECT_TRUE(fake.enabled[command::start]);
-  EXPECT_EQ(fake.next_from, command::stop);
+  using namespace command;
+  const std::pair<int, int> undone_by[] = {{stop, start}, {start, stop}, {target_on, target_off}, {trace_start, trace_stop}};
+  for (const auto& [pressed, heir] : undone_by) {
+    SCOPED_TRACE(pressed);
+    fake.focus = pressed;
+    EXPECT_TRUE(window.Key_Pressed(Key::enter));
+    EXPECT_EQ(fake.focus, heir);
+  }
+  EXPECT_EQ(fake.asked["show focus"], 5);
+  fake.focus = particles_200;
+  window.Command(trace_start);
+  EXPECT_EQ(fake.next_from, particles_200);
   EXPECT_FALSE(fake.next_backward);
+  window.Deactivated();
+  fake.focus = 0;
+  window.Activated();
+  window.Command(menu_about);
+  EXPECT_EQ(fake.focus, particles_200);
   model.popup_open = 1;
   EXPECT_FALSE(window.Key_Pressed(Key::tab));
 }
@@ -216,12 +237,16 @@ struct Fake_Mass final : Mass_Setting_Platform {
   Mass_Setting* window = nullptr;
   int scroll = 0;
   std::string edit;
+  std::string selected;
+  int warned = 0;
 
   void Set_Scroll_Position(int position) override { scroll = position; }
   void Set_Edit_Text(const char* text) override {
     edit = text;
     window->Text_Changed(text);
   }
+  void Select_Edit_Text() override { selected = edit; }
+  void Warn() override { ++warned; }
   void Hide() override {}
   void Send_Close() override { window->Close(); }
   Client_Area Main_Window_Client() override { return {true, 4000, 4000}; }
@@ -248,35 +273,48 @@ struct Mass_Setting_Test : ::testing::Test {
   }
 };
 
-// A number typed is held to 1..100 and the text corrected; text that is not
-// a number stays as typed and changes nothing. Only digits, '.' and '-'
-// make a number; a '.' starts the fraction at one tenth, again at each '.',
-// and a '-' anywhere makes it negative. 設定 applies the position, shown at
-// once: the model
-// lays itself out afresh with it, and the main window, maximised meanwhile,
-// takes up its view.
+// Typed key by key, a number is held to 1..100 and the text corrected; text
+// that is no number, or only the start of one, stays as typed and changes
+// nothing. Only digits, '.' and '-', fullwidth or not, make a number; a '.'
+// starts the fraction at one tenth, again at each '.', and a '-' anywhere
+// makes it negative. 設定 applies a number shown, at once: the model lays itself out
+// afresh with it, and the main window, maximised meanwhile, takes up its
+// view. On other text it warns and shows the mass ratio in force, selected.
 TEST_F(Mass_Setting_Test, TypedTextSetsTheMassRatioWithin1To100) {
   const std::string huge = "1" + std::string(400, '0');
+  const bool refused = false;
   const struct {
     std::string typed;
     int position;
     std::string shown;
-  } cases[] = {{"55", 55, "55"},   {"150", 100, "100"}, {"0", 1, "1"},       {"1.99", 1, "1.99"},
-               {"", 20, ""},       {"1e5", 20, "1e5"},  {"\x83X", 20, "\x83X"}, {"1.9.9", 2, "1.9.9"},
-               {"2.-9", 1, "1"},   {huge, 100, "100"},  {"-" + huge, 1, "1"}};
+    bool number;
+  } cases[] = {{"55", 55, "55", true},         {"150", 100, "100", true},      {"0", 1, "1", true},
+               {"1.99", 1, "1.99", true},      {"", 20, "", refused},          {"1e5", 1, "1e5", refused},
+               {"\x83X", 20, "\x83X", refused}, {"1.9.9", 2, "1.9.9", true},    {"5-", 1, "1", true},
+               {huge, 100, "100", true},       {"-", 20, "-", refused},        {"-.", 20, "-.", refused},
+               {"-5", 1, "1", true},           {".5", 1, "1", true},           {"\x82X\x82O", 90, "\x82X\x82O", true},
+               {"\x82T\x81\x44\x82T", 5, "\x82T\x81\x44\x82T", true},   {"\x81|\x82T", 1, "1", true}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.typed);
-    Show(20);
-    fake.Set_Edit_Text(c.typed.c_str());
+    model.mass_ratio = 20;
+    window.Activated(false);
+    fake.Set_Edit_Text("");
+    for (const char key : c.typed) fake.Set_Edit_Text((fake.edit + key).c_str());
     Expect_Position(c.position, c.shown);
     model.popup_open = 1;
     model.phase = 1;
+    fake.selected.clear();
+    fake.warned = 0;
     window.Apply();
-    EXPECT_EQ(model.mass_ratio, c.position);
-    EXPECT_EQ(model.text_string[2], Label(texts::mass_ratio_label, c.position));
-    EXPECT_EQ(model.phase, 0);
-    EXPECT_EQ(model.popup_open, 0);
-    EXPECT_EQ(model.Map_Y(400), 4);
+    EXPECT_EQ(model.mass_ratio, c.number ? c.position : 20);
+    EXPECT_EQ(model.phase, !c.number);
+    EXPECT_EQ(model.popup_open, !c.number);
+    EXPECT_EQ(fake.warned, !c.number);
+    EXPECT_EQ(fake.selected, c.number ? "" : "20");
+    if (c.number) {
+      EXPECT_EQ(model.Map_Y(400), 4);
+      EXPECT_EQ(model.text_string[2], Label(texts::mass_ratio_label, c.position));
+    }
   }
 }
 

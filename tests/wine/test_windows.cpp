@@ -69,10 +69,11 @@ int Screen_Dpi() { return Row("TUMBLEN_DPI", 96); }
 // A length of `pixels` at 96 DPI, at the screen's DPI.
 int Scaled(int pixels) { return pixels * Screen_Dpi() / 96; }
 
-void Send(WORD key, DWORD flags) {
+void Send(WORD key, DWORD flags, wchar_t character = 0) {
   INPUT input = {};
   input.type = INPUT_KEYBOARD;
   input.ki.wVk = key;
+  input.ki.wScan = character;
   input.ki.dwFlags = flags;
   SendInput(1, &input, sizeof input);
 }
@@ -95,6 +96,15 @@ void Press(WORD key, bool shift = false) {
   Send(key, KEYEVENTF_KEYUP);
   if (shift) Send(VK_SHIFT, KEYEVENTF_KEYUP);
   Pump(20);
+}
+
+// Types `text` character by character, as an input method does.
+void Type(const std::wstring& text) {
+  for (const wchar_t character : text) {
+    Send(0, KEYEVENTF_UNICODE, character);
+    Send(0, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP, character);
+    Pump(20);
+  }
 }
 
 int Focused() { return GetDlgCtrlID(GetFocus()); }
@@ -307,27 +317,38 @@ TEST_F(Program, TheMainWindowWaitsForTheMassSettingWindow) {
   EXPECT_NEAR(the_model.Map_X(400), Scaled(896), 1);
   Pump(350);
   EXPECT_NE(Positions(), before);
-  SendMessageW(main, WM_COMMAND, command::menu_mass_ratio, 0);
-  for (const int id : {scroll_bar, edit, set_button, scroll_bar}) {
+  // Opened by the menu's keys, it takes what is typed at once; Escape gives
+  // the focus back to the button that had it.
+  SetFocus(Control(command::heat_up));
+  const std::pair<std::wstring, double> typed[] = {{L"-5", 1}, {L"５５", 55}, {L"1e5", 55}, {L"−3", 55}, {L"5²", 55}};
+  for (const auto& [text, ratio] : typed) {
+    SCOPED_TRACE(testing::Message() << text);
+    // The menu's own loop reads the keys, so they are all sent before it runs.
+    if (!IsWindowVisible(mass_setting)) {
+      for (const WORD key : {VK_F10, VK_DOWN, VK_RETURN}) {
+        Send(key, 0);
+        Send(key, KEYEVENTF_KEYUP);
+      }
+      Pump(200);
+    }
+    EXPECT_EQ(Focused(), edit);
+    Type(text);
+    Press(VK_RETURN);
+    EXPECT_EQ(the_model.mass_ratio, ratio);
+  }
+  EXPECT_EQ(Text(Mass(edit)), L"55");
+  EXPECT_EQ(SendMessageW(Mass(edit), EM_GETSEL, 0, 0), MAKELRESULT(0, 2));
+  for (const int id : {set_button, scroll_bar}) {
     SCOPED_TRACE(id);
     Press(VK_TAB);
     EXPECT_EQ(Focused(), id);
   }
   Press(VK_RIGHT);
-  EXPECT_EQ(GetScrollPos(Mass(scroll_bar), SB_CTL), 21);
-  const std::pair<std::wstring, int> typed[] = {{L"−3", 21}, {L"５５", 21}, {L"5²", 21}, {L"55", 55}};
-  for (const auto& [text, position] : typed) {
-    SCOPED_TRACE(testing::Message() << text);
-    SetWindowTextW(Mass(edit), text.c_str());
-    EXPECT_EQ(GetScrollPos(Mass(scroll_bar), SB_CTL), position);
-  }
-  Press(VK_RETURN);
-  EXPECT_EQ(the_model.mass_ratio, 55.0);
-  EXPECT_FALSE(IsWindowVisible(mass_setting));
-  SendMessageW(main, WM_COMMAND, command::menu_mass_ratio, 0);
+  EXPECT_EQ(GetScrollPos(Mass(scroll_bar), SB_CTL), 56);
   Press(VK_ESCAPE);
   EXPECT_FALSE(IsWindowVisible(mass_setting));
   EXPECT_EQ(the_model.popup_open, 0);
+  EXPECT_EQ(Focused(), command::heat_up);
 }
 
 // No button has the focus at first. Tab walks the enabled buttons down the
@@ -337,6 +358,7 @@ TEST_F(Program, TheMainWindowWaitsForTheMassSettingWindow) {
 TEST_F(Program, WorksTheMainWindow) {
   using namespace command;
   EXPECT_EQ(GetFocus(), main);
+  SendMessageW(main, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
   const int column[] = {start,   target_on, trace_start, particles_20, particles_200,
                         heat_up, cool_down, boundary,    command::exit};
   for (int k = 0; k < 10; ++k) {
@@ -344,26 +366,28 @@ TEST_F(Program, WorksTheMainWindow) {
     Press(VK_TAB);
     EXPECT_EQ(Focused(), column[k % 9]);
   }
+  EXPECT_EQ(SendMessageW(GetFocus(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS, 0);
   Press(VK_TAB, true);
   EXPECT_EQ(Focused(), command::exit);
   Press(VK_TAB);
-  Press(VK_SPACE);
-  EXPECT_FALSE(IsWindowEnabled(Control(start)));
-  EXPECT_EQ(Focused(), stop);
-  Press(VK_RETURN);
-  EXPECT_TRUE(IsWindowEnabled(Control(start)));
-  EXPECT_EQ(Focused(), target_on);
-  Press(VK_ESCAPE);
-  EXPECT_TRUE(IsWindowEnabled(Control(start)));
+  for (const WORD key : {VK_SPACE, VK_RETURN, VK_RETURN, VK_ESCAPE}) {
+    SCOPED_TRACE(key);
+    const int pressed = Focused();
+    Press(key);
+    EXPECT_EQ(Focused(), key == VK_ESCAPE ? pressed : pressed == start ? stop : start);
+    EXPECT_EQ(IsWindowEnabled(Control(start)), Focused() == start);
+  }
 }
 
 // Once the dialog shows: Cancel, which the Escape key sends, must leave it
 // open; then `ending` must end it.
 UINT ending = 0;
 bool stayed_open = false;
+bool opened_on_ok = false;
 
 void CALLBACK Answer_About(HWND, UINT, UINT_PTR, DWORD) {
   if (HWND dialog = FindWindowW(L"#32770", L"バージョン情報")) {
+    opened_on_ok = GetDlgCtrlID(GetFocus()) == IDOK && LOWORD(SendMessageW(dialog, DM_GETDEFID, 0, 0)) == IDOK;
     SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     stayed_open = IsWindowVisible(dialog);
     PostMessageW(dialog, ending, IDOK, 0);
@@ -382,8 +406,12 @@ TEST_F(Program, TheAboutDialogEndsByOkOrTheCloseBox) {
     const std::vector<double> before = Positions();
     EXPECT_EQ(DialogBoxParamW(GetModuleHandleW(nullptr), L"KavrinoVer", main, AboutDlgProc, 0), 1);
     EXPECT_TRUE(stayed_open);
+    EXPECT_TRUE(opened_on_ok);
     EXPECT_NE(Positions(), before);
   }
+  SetFocus(Control(command::boundary));
+  SendMessageW(main, WM_COMMAND, command::menu_about, 0);
+  EXPECT_EQ(Focused(), command::boundary);
   KillTimer(nullptr, timer);
 }
 
