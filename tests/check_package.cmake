@@ -35,7 +35,7 @@ endif()
 execute_process(COMMAND ${WINDRES} -i ${out}/tumblen.exe -O rc OUTPUT_VARIABLE resources)
 string(REGEX REPLACE "\\.0*" ", " numbers ${VERSION})
 foreach(expected ">PerMonitorV2, PerMonitor</dpiAwareness>" ">true/pm</dpiAware>"
-    "FILEVERSION ${numbers}, 0, 0" "PRODUCTVERSION ${numbers}, 0, 0" "\"ProductName\", \"Tumblen\""
+    "FILEVERSION ${numbers}, 0, 0" "\"ProductName\", \"Tumblen\""
     "\"FileVersion\", \"${VERSION}\"" "\"ProductVersion\", \"${VERSION}\"" "\"FileDescription\", L\"Tumblen "
     "\"CompanyName\", L\"Tumblen \\x958b\\x767a\\x30c1\\x30fc\\x30e0\"")  # 開発チーム
   string(FIND "${resources}" "${expected}" at)
