@@ -281,7 +281,10 @@ void Draw_Controler::Move() {
       Reflect_Axis(y, high_y, vel_y[i]);
     }
     Shift(i);
-    Keep_Inside(i, particle_size, periodic == 1, heading);
+    // Rare: only a particle heated far enough is ever left beyond a wall.
+    if (Beyond(ellipse_left[i], high_x) | Beyond(ellipse_top[i], high_y)) {
+      Keep_Inside(i, particle_size, periodic == 1, heading);
+    }
   }
 
   if (count == t) {
